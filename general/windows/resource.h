@@ -1,0 +1,53 @@
+#pragma once
+// Owning wrappers over the executable's embedded resources.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "general/windows/handle.h"
+
+namespace general::windows::resource {
+
+// Finds, loads and locks one resource. The bytes are read-only and stay valid
+// while the object lives. Throws std::runtime_error "resource not found" when the
+// module has no resource of that id and type, before anything is allocated.
+class handle {
+public:
+    handle(HMODULE module, std::uint16_t id, const std::wstring& type);
+    virtual ~handle();
+    handle(const handle&) = delete;
+    handle& operator=(const handle&) = delete;
+
+    const std::uint8_t* data() const { return data_; }
+    std::uint32_t size() const { return size_; }
+    // The bytes as a narrow string of the resource's exact size.
+    std::string bytes() const { return {reinterpret_cast<const char*>(data_), size_}; }
+
+private:
+    HRSRC info_ = nullptr;
+    HGLOBAL loaded_ = nullptr;
+    const std::uint8_t* data_ = nullptr;
+    std::uint32_t size_ = 0;
+};
+
+// A movable global memory block holding a copy of some bytes, for COM streams
+// (CreateStreamOnHGlobal with fDeleteOnRelease false). Freed on destruction, so it
+// must outlive every stream and image that reads from it. Throws
+// std::runtime_error "memory allocation error" when the block can't be allocated.
+class global_mem_handler {
+public:
+    global_mem_handler(const void* data, std::size_t size);
+    virtual ~global_mem_handler() = default;
+    global_mem_handler(const global_mem_handler&) = delete;
+    global_mem_handler& operator=(const global_mem_handler&) = delete;
+
+    HGLOBAL get() const { return block_.get(); }
+
+private:
+    unique_global block_;
+};
+
+} // namespace general::windows::resource

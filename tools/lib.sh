@@ -1,0 +1,92 @@
+# Shared helpers of the run and test commands. Sourced, not executed.
+
+QEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+QEL_BUILD=${QEL_BUILD:-$QEL_ROOT/build}
+
+QEL_PACKAGES=(
+  cmake ninja-build
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
+  wine wine64 xvfb x11-apps imagemagick xdotool
+  libboost-dev googletest
+)
+
+qel_die() { echo "error: $*" >&2; exit 1; }
+
+# Installs whatever of QEL_PACKAGES is missing; does nothing when all are there.
+qel_ensure_packages() {
+  local missing=() p
+  for p in "${QEL_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || qel_die "packages missing (${missing[*]}) and no root rights to install them"
+    sudo=(sudo)
+  fi
+  command -v apt-get >/dev/null || qel_die "apt-get not found: this needs a Debian machine (missing: ${missing[*]})"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq ||
+    qel_die "apt-get update failed"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null ||
+    qel_die "apt-get install failed for: ${missing[*]}"
+}
+
+qel_wine64() {
+  local w
+  w=$(dpkg -L wine64 2>/dev/null | grep '/wine64$' | head -n 1)
+  [ -x "$w" ] || qel_die "the wine64 loader was not found (package wine64)"
+  echo "$w"
+}
+
+# qel_build <arch> <tests ON|OFF>: configures and builds one tree under build/.
+qel_build() {
+  local arch=$1 tests=$2 dir=$QEL_BUILD/$1
+  cmake -S "$QEL_ROOT" -B "$dir" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$QEL_ROOT/cmake/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_TESTS="$tests" >/dev/null ||
+    qel_die "configuring the $arch build failed"
+  cmake --build "$dir" -j "$(nproc)" || qel_die "the $arch build failed"
+}
+
+# Creates the private Wine prefix once, with a virtual desktop so windows get a
+# frame and are destroyed quickly.
+qel_prepare_prefix() {
+  export WINEPREFIX=${WINEPREFIX:-$QEL_BUILD/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
+  export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+  local wine64; wine64=$(qel_wine64)
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.qel-ready" ]; then
+    echo "creating the Wine prefix $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    "$wine64" wineboot -i >/dev/null 2>&1 || qel_die "wineboot failed in $WINEPREFIX"
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    "$(dirname "$wine64")/wineserver" -w
+    touch "$WINEPREFIX/.qel-ready"
+  fi
+}
+
+# Uses the caller's display, or starts Xvfb when there is none (or QEL_HEADLESS=1).
+qel_start_display() {
+  if [ -n "${DISPLAY:-}" ] && [ "${QEL_HEADLESS:-0}" != 1 ]; then return 0; fi
+  local n
+  for n in $(seq 91 120); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+  done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  QEL_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local i
+  for i in $(seq 1 50); do
+    [ -e /tmp/.X11-unix/X$n ] && return 0
+    sleep 0.1
+  done
+  qel_die "Xvfb did not start on :$n"
+}
+
+qel_stop_display() {
+  [ -n "${QEL_XVFB_PID:-}" ] && kill "$QEL_XVFB_PID" 2>/dev/null
+  QEL_XVFB_PID=
+}
+
+qel_wineserver() { "$(dirname "$(qel_wine64)")/wineserver" "$@"; }
