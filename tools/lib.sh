@@ -7,7 +7,7 @@ QEL_PACKAGES=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 xvfb x11-apps imagemagick xdotool
-  libboost-dev googletest
+  libboost-dev googletest openssl osslsigncode
 )
 
 qel_die() { echo "error: $*" >&2; exit 1; }
@@ -39,14 +39,16 @@ qel_wine64() {
   echo "$w"
 }
 
-# qel_build <arch> <tests ON|OFF>: configures and builds one tree under build/.
+# qel_build <arch> <tests ON|OFF> [target...]: configures and builds one tree under build/.
 qel_build() {
-  local arch=$1 tests=$2 dir=$QEL_BUILD/$1
+  local arch=$1 tests=$2 dir=$QEL_BUILD/$1 targets=()
+  shift 2
+  [ $# -gt 0 ] && targets=(--target "$@")
   cmake -S "$QEL_ROOT" -B "$dir" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$QEL_ROOT/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_TESTS="$tests" >/dev/null ||
     qel_die "configuring the $arch build failed"
-  cmake --build "$dir" -j "$(nproc)" || qel_die "the $arch build failed"
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}" || qel_die "the $arch build failed"
 }
 
 # Creates the private Wine prefix once, with a virtual desktop so windows get a

@@ -104,6 +104,13 @@ struct icon_traits {
     static void close(pointer h) noexcept { DestroyIcon(h); }
 };
 
+// SIDs built by AllocateAndInitializeSid.
+struct sid_traits {
+    using pointer = PSID;
+    static pointer invalid() noexcept { return nullptr; }
+    static void close(pointer h) noexcept { FreeSid(h); }
+};
+
 using unique_handle = unique_resource<handle_traits>;          // processes, threads, events, snapshots
 using unique_file = unique_resource<file_handle_traits>;       // CreateFileW, FindFirstFile-free uses
 using unique_registry_key = unique_resource<registry_key_traits>;
@@ -111,6 +118,7 @@ using unique_module = unique_resource<module_traits>;          // LoadLibrary
 using unique_global = unique_resource<global_memory_traits>;
 using unique_gdi_object = unique_resource<gdi_object_traits>;
 using unique_icon = unique_resource<icon_traits>;
+using unique_sid = unique_resource<sid_traits>;
 
 // CreateToolhelp32Snapshot fails with INVALID_HANDLE_VALUE, not null.
 using unique_snapshot = unique_file;

@@ -20,7 +20,9 @@ using registry_value = boost::variant<std::uint32_t, std::uint64_t, std::wstring
 const std::wstring& registry_text(const registry_value& value);
 
 // Returns the stored value, or `fallback` when the key cannot be opened, the
-// value is missing or its data is longer than 1024 bytes. Throws
+// value is missing, its data is longer than 1024 bytes or a number is stored
+// with the wrong length. Text ends at its first null or at the end of the data,
+// whichever comes first (an odd last byte is dropped). Throws
 // std::runtime_error "[windows::registry] not implemented" for any other stored
 // type (REG_EXPAND_SZ among them).
 registry_value registry_read(HKEY hive, const std::wstring& key, const std::wstring& name,
@@ -32,6 +34,7 @@ bool registry_write(HKEY hive, const std::wstring& key, const std::wstring& name
                     const registry_value& value);
 
 // Deletes a key with all its subkeys; a key that does not exist is not an error.
+// An empty path is refused (false): it would name the whole hive.
 bool registry_delete_tree(HKEY hive, const std::wstring& key);
 
 } // namespace general::windows

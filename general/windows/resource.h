@@ -3,13 +3,22 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "general/windows/handle.h"
 
 namespace general::windows::resource {
+
+// LoadResource's handle. FreeResource does nothing on Win32, but releasing it
+// keeps the ownership rule uniform: every handle we are given is given back.
+struct loaded_resource_traits {
+    using pointer = HGLOBAL;
+    static pointer invalid() noexcept { return nullptr; }
+    static void close(pointer h) noexcept { FreeResource(h); }
+};
+using unique_loaded_resource = unique_resource<loaded_resource_traits>;
 
 // Finds, loads and locks one resource. The bytes are read-only and stay valid
 // while the object lives. Throws std::runtime_error "resource not found" when the
@@ -17,7 +26,7 @@ namespace general::windows::resource {
 class handle {
 public:
     handle(HMODULE module, std::uint16_t id, const std::wstring& type);
-    virtual ~handle();
+    virtual ~handle() = default;
     handle(const handle&) = delete;
     handle& operator=(const handle&) = delete;
 
@@ -27,8 +36,8 @@ public:
     std::string bytes() const { return {reinterpret_cast<const char*>(data_), size_}; }
 
 private:
-    HRSRC info_ = nullptr;
-    HGLOBAL loaded_ = nullptr;
+    HRSRC info_ = nullptr;  // not a handle that is ever closed
+    unique_loaded_resource loaded_;
     const std::uint8_t* data_ = nullptr;
     std::uint32_t size_ = 0;
 };

@@ -1,0 +1,149 @@
+#include "app/startup.h"
+
+#include <objidl.h>
+#include <gdiplus.h>
+#include <commctrl.h>
+
+#include <exception>
+#include <memory>
+
+#include <boost/format.hpp>
+
+#include "app/launch_mode.h"
+#include "app/main_dialog.h"
+#include "general/log/file.h"
+#include "general/log/log.h"
+#include "general/windows/system.h"
+#include "general/windows/text.h"
+#include "general/windows/ui/message_loop.h"
+
+namespace startup {
+
+namespace {
+
+using general::windows::ui::app_module;
+using general::windows::ui::message_loop;
+
+class com_apartment {
+public:
+    com_apartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~com_apartment()
+    {
+        if (initialised_)
+            CoUninitialize();
+    }
+    com_apartment(const com_apartment&) = delete;
+    com_apartment& operator=(const com_apartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+class gdiplus_session {
+public:
+    gdiplus_session()
+    {
+        Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback
+        if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok)
+            token_ = 0;
+    }
+    ~gdiplus_session()
+    {
+        if (token_)
+            Gdiplus::GdiplusShutdown(token_);
+    }
+    gdiplus_session(const gdiplus_session&) = delete;
+    gdiplus_session& operator=(const gdiplus_session&) = delete;
+
+private:
+    ULONG_PTR token_ = 0;
+};
+
+class module_session {
+public:
+    module_session() { app_module::instance().init(); }
+    ~module_session() { app_module::instance().term(); }
+    module_session(const module_session&) = delete;
+    module_session& operator=(const module_session&) = delete;
+};
+
+// Registers the calling thread's loop for as long as the object lives, so an
+// exception leaving `run` still unregisters it.
+class loop_registration {
+public:
+    explicit loop_registration(message_loop& loop) { app_module::instance().add_message_loop(&loop); }
+    ~loop_registration() { app_module::instance().remove_message_loop(); }
+    loop_registration(const loop_registration&) = delete;
+    loop_registration& operator=(const loop_registration&) = delete;
+};
+
+void start_logging()
+{
+    const std::wstring name = (boost::wformat(L"%1%_installer") % L"Varnhelm").str();
+    try {
+        general::log::set_writer(std::make_unique<general::log::file>(
+            0, general::windows::temp_directory(), name, 1048576, 2, 0));
+    } catch (...) {
+        // Without a writer the run goes on and its messages are dropped.
+    }
+}
+
+void register_bar_classes()
+{
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_BAR_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+} // namespace
+
+bool needs_elevated_relaunch(int windows_version, bool is_admin)
+{
+    return windows_version == general::windows::version_xp && !is_admin;
+}
+
+int run(HINSTANCE instance, const std::wstring& command_line, int show_command)
+{
+    message_loop loop;
+    loop_registration registration(loop);
+    const launch_mode mode = parse_launch_mode(command_line);
+    auto dialog = std::make_unique<CMainDlg>();
+    HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);
+    if (!window)
+        return 0;
+    ShowWindow(window, show_command);
+    return loop.run();
+}
+
+int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
+{
+    start_logging();
+    int exit_code = 0;
+    {
+        com_apartment com;
+        register_bar_classes();
+        module_session module;
+        gdiplus_session gdiplus;
+
+        if (needs_elevated_relaunch(general::windows::windows_version(), general::windows::is_user_admin())) {
+            general::windows::run_elevated(general::windows::executable_path(), command_line ? command_line : L"");
+            return relaunched_exit_code;
+        }
+
+        general::log::info(L"Started");
+        try {
+            exit_code = run(instance, command_line ? command_line : L"", show_command);
+        } catch (const std::exception& e) {
+            general::log::error(general::windows::to_wide(e.what()));
+            exit_code = 0;
+        } catch (...) {
+            general::log::error(L"Unhandled exception");
+            exit_code = 0;
+        }
+    }
+    general::log::info(L"Stopped");
+    return exit_code;
+}
+
+} // namespace startup

@@ -1,0 +1,164 @@
+// The process-wide logger: routing by level, the component prefix, replacing the
+// writer, and many threads writing at once.
+#include "general/log/log.h"
+
+#include <gtest/gtest.h>
+
+#include <latch>
+#include <map>
+#include <regex>
+#include <set>
+#include <stdexcept>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "general/log/file.h"
+#include "tests/general/log/log_files.h"
+#include "tests/support/scratch_folder.h"
+
+namespace {
+
+namespace logging = general::log;
+using namespace log_test;
+
+struct recorded {
+    std::vector<std::pair<int, std::wstring>> lines;
+    int destroyed = 0;
+};
+
+class recording_writer : public logging::writer {
+public:
+    explicit recording_writer(recorded& into) : into_(into) {}
+    ~recording_writer() override { ++into_.destroyed; }
+    void write(int level, const std::wstring& message) override { into_.lines.emplace_back(level, message); }
+    void flush() override {}
+
+private:
+    recorded& into_;
+};
+
+class throwing_writer : public logging::writer {
+public:
+    void write(int, const std::wstring&) override { throw std::runtime_error("disk on fire"); }
+    void flush() override {}
+};
+
+struct downloader : logging::prefix {
+    downloader() : prefix(L"downloader") {}
+};
+
+class log_logger : public testing::Test {
+protected:
+    // Outlives TearDown, which closes any file the test left with the logger.
+    test_support::scratch_folder scratch;
+    void TearDown() override { logging::set_writer(nullptr); }
+};
+
+using lines = std::vector<std::pair<int, std::wstring>>;
+
+TEST_F(log_logger, entry_points_and_prefix_carry_their_levels)
+{
+    recorded record;
+    logging::set_writer(std::make_unique<recording_writer>(record));
+    logging::debug(L"d");
+    logging::info(L"i");
+    logging::error(L"e");
+    const downloader component;
+    component.debug(L"x");
+    component.info(L"[y] %1%");
+    component.error(L"");
+    EXPECT_EQ(record.lines, (lines{{0, L"d"},
+                                   {1, L"i"},
+                                   {2, L"e"},
+                                   {0, L"[downloader] x"},
+                                   {1, L"[downloader] [y] %1%"},
+                                   {2, L"[downloader] "}}));
+}
+
+TEST_F(log_logger, prefixed_line_in_the_file)
+{
+    logging::set_writer(std::make_unique<logging::file>(0, scratch.path(), L"t", 1 << 20, 2, 0));
+    downloader{}.info(L"x");
+    const auto file_lines = lines_of(read_bytes(scratch.path() / L"t.log"));
+    ASSERT_EQ(file_lines.size(), 1u);
+    EXPECT_EQ(after_stamp(file_lines[0]), " I| [downloader] x");
+}
+
+TEST_F(log_logger, set_writer_replaces_keeps_and_removes)
+{
+    recorded first, second;
+    logging::set_writer(std::make_unique<recording_writer>(first));
+    logging::info(L"one");
+    auto* installed = new recording_writer(second);
+    logging::set_writer(std::unique_ptr<logging::writer>(installed));
+    EXPECT_EQ(first.destroyed, 1);
+    logging::info(L"two");
+
+    // Offering the installed writer again must neither destroy it nor drop it.
+    logging::set_writer(std::unique_ptr<logging::writer>(installed));
+    EXPECT_EQ(second.destroyed, 0);
+    logging::info(L"three");
+
+    logging::set_writer(nullptr);
+    EXPECT_EQ(second.destroyed, 1);
+    EXPECT_NO_THROW(logging::error(L"nowhere"));
+    EXPECT_NO_THROW(downloader{}.error(L"nowhere"));
+    EXPECT_EQ(first.lines, (lines{{1, L"one"}}));
+    EXPECT_EQ(second.lines, (lines{{1, L"two"}, {1, L"three"}}));
+}
+
+TEST_F(log_logger, failing_writer_never_reaches_the_caller)
+{
+    logging::set_writer(std::make_unique<throwing_writer>());
+    EXPECT_NO_THROW(logging::info(L"a"));
+    EXPECT_NO_THROW(downloader{}.error(L"b"));
+}
+
+// Several threads log at once, through rotations and below and above the flush
+// level; afterwards every line is whole and each message is there exactly once.
+TEST_F(log_logger, threads_never_tear_or_lose_lines)
+{
+    constexpr int thread_count = 6;
+    constexpr int lines_per_thread = 400;
+    constexpr int max_files = 60;
+    logging::set_writer(std::make_unique<logging::file>(0, scratch.path(), L"t", 8192, max_files, 1));
+    {
+        std::latch start{thread_count};
+        std::vector<std::jthread> threads;
+        for (int t = 0; t < thread_count; ++t) {
+            threads.emplace_back([t, &start] {
+                const std::wstring body(40, static_cast<wchar_t>(L'a' + t));
+                start.arrive_and_wait();
+                for (int i = 0; i < lines_per_thread; ++i) {
+                    const auto message = L"t" + std::to_wstring(t) + L" n" + std::to_wstring(i) + L" " + body;
+                    if (i % 2)
+                        logging::info(message);
+                    else
+                        logging::debug(message);
+                }
+            });
+        }
+    }
+    logging::set_writer(nullptr); // writes out what is held
+
+    static const std::regex form{R"(\d{4}-\w{3}-\d\d \d\d:\d\d:\d\d [DI]\| t(\d) n(\d+) ([a-z])\3{39})"};
+    std::map<int, std::set<int>> seen;
+    int total = 0;
+    ASSERT_FALSE(std::filesystem::exists(scratch.path() / (L"t." + std::to_wstring(max_files) + L".log")))
+        << "too few kept files to see every line";
+    for (int number = 0; number < max_files; ++number) {
+        const auto name = number == 0 ? std::wstring(L"t.log") : L"t." + std::to_wstring(number) + L".log";
+        for (const auto& line : lines_of(read_bytes(scratch.path() / name))) {
+            std::smatch parts;
+            ASSERT_TRUE(std::regex_match(line, parts, form)) << line;
+            const int t = std::stoi(parts[1]);
+            EXPECT_EQ(parts[3].str()[0], 'a' + t) << line;
+            EXPECT_TRUE(seen[t].insert(std::stoi(parts[2])).second) << "twice: " << line;
+            ++total;
+        }
+    }
+    EXPECT_EQ(total, thread_count * lines_per_thread);
+}
+
+} // namespace
