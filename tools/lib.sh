@@ -7,7 +7,7 @@ QEL_PACKAGES=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 xvfb x11-apps imagemagick xdotool
-  libboost-dev googletest openssl osslsigncode
+  libboost-dev googletest openssl osslsigncode wixl python3 curl locales
 )
 
 qel_die() { echo "error: $*" >&2; exit 1; }
