@@ -6,6 +6,11 @@
 #include <boost/format.hpp>
 
 #include "app/messages.h"
+#include "general/translation/translation.h"
+#include "general/windows/resource.h"
+#include "general/windows/text.h"
+#include "resources/resource_ids.h"
+#include "views/theme.h"
 
 namespace {
 
@@ -15,6 +20,18 @@ const std::wstring& protection_display_name()
 {
     static const std::wstring name = (boost::wformat(L"%1% %2%") % L"Varnhelm" % L"Sentovar").str();
     return name;
+}
+
+// The caption of the uninstall modes. A translation whose placeholders don't fit
+// must not leave the window without a title: the English text is used then.
+std::wstring uninstall_caption(const std::wstring& context)
+{
+    const std::wstring source = L"%1% Installer";
+    try {
+        return (boost::wformat(general::translation::translate(context, source)) % protection_display_name()).str();
+    } catch (const boost::io::format_error&) {
+        return (boost::wformat(source) % protection_display_name()).str();
+    }
 }
 
 general::windows::unique_icon load_icon(int id, int metric_x, int metric_y)
@@ -95,11 +112,14 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
 {
     mode_ = static_cast<launch_mode>(mode);
     center_on_work_area();
+    // Before the caption and before any page, which all show translated texts.
+    general::translation::load_embedded_translations();
     set_caption_and_icons();
     if (auto* loop = general::windows::ui::app_module::instance().get_message_loop()) {
         loop->add_message_filter(this);
         loop->add_idle_handler(this);
     }
+    load_theme();
     bring_to_front();
     return TRUE;  // the system sets the default focus
 }
@@ -142,13 +162,19 @@ void CMainDlg::set_caption_and_icons()
     if (mode_ == launch_mode::install) {
         SetWindowTextW(hwnd(), L"Quobex Varnhelm Installer");
     } else {
-        SetWindowTextW(hwnd(), (boost::wformat(L"%1% Installer") % protection_display_name()).str().c_str());
+        SetWindowTextW(hwnd(), uninstall_caption(name()).c_str());
         icon_id = 140;
     }
     big_icon_ = load_icon(icon_id, SM_CXICON, SM_CYICON);
     small_icon_ = load_icon(icon_id, SM_CXSMICON, SM_CYSMICON);
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
+}
+
+void CMainDlg::load_theme()
+{
+    const general::windows::resource::handle resource(GetModuleHandleW(nullptr), IDR_THEME, L"THEME");
+    theme::load(general::windows::to_wide(resource.bytes()));
 }
 
 void CMainDlg::bring_to_front()

@@ -51,6 +51,9 @@ private:
 
     void center_on_work_area();
     void set_caption_and_icons();
+    // The embedded theme becomes the shared one, before any page asks for it.
+    // Throws std::runtime_error "resource not found" when the executable lacks it.
+    void load_theme();
     void bring_to_front();
     // Destroys the window and ends the message loop with `exit_code`.
     void end_run(int exit_code);

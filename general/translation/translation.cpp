@@ -1,0 +1,180 @@
+#include "general/translation/translation.h"
+
+#include <winsock2.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <boost/format.hpp>
+
+#include "general/translation/language_list_reader.h"
+#include "general/windows/registry.h"
+#include "general/windows/resource.h"
+#include "general/windows/settings.h"
+#include "general/windows/text.h"
+
+namespace general::translation {
+
+namespace {
+
+const std::wstring fallback_code = L"en_GB";
+const std::wstring no_code;
+const wchar_t* const language_value = L"Language";
+
+std::wstring language_key()
+{
+    return (boost::wformat(L"SOFTWARE\\%1%\\%2%") % windows::company_name() % windows::product_name()).str();
+}
+
+// A value that is missing, not a text or of a type the registry read refuses all
+// count as unreadable.
+std::wstring stored_code(const std::wstring& key)
+{
+    try {
+        return windows::registry_text(windows::registry_read(HKEY_CURRENT_USER, key, language_value, fallback_code));
+    } catch (const std::exception&) {
+        return fallback_code;
+    }
+}
+
+// The whole file as bytes, or nothing when it cannot be opened.
+bool read_bytes(const std::filesystem::path& path, std::string& bytes)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream content;
+    content << file.rdbuf();
+    bytes = content.str();
+    return true;
+}
+
+void load_catalogue(language& selected)
+{
+    const std::filesystem::path& path = selected.catalogue_path;
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored))
+        throw exception((boost::wformat(L"%1% translation file does not exists") % path.wstring()).str());
+    std::string bytes;
+    if (!read_bytes(path, bytes))
+        throw exception((boost::wformat(L"Failed to open file for reading: %1%") % path.wstring()).str());
+    selected.contexts = read_catalogue(windows::utf8_to_wide(bytes));
+}
+
+language_table read_directory_list(const std::filesystem::path& directory)
+{
+    language_table languages;
+    std::string bytes;
+    if (!read_bytes(directory / L"languages.lst", bytes))
+        return languages;
+    for (auto& entry : read_language_list(windows::utf8_to_wide(bytes))) {
+        auto path = directory / (boost::wformat(L"ui_%1%.ts") % entry.code).str();
+        languages.emplace(std::move(entry.code),
+                          language{std::move(entry.english_name), std::move(entry.native_name), std::move(path), {}});
+    }
+    return languages;
+}
+
+std::uint16_t catalogue_id(const std::wstring& code)
+{
+    return code == L"pt" || code == L"pt_BR" ? 211 : 210;
+}
+
+std::wstring embedded_text(std::uint16_t id, const wchar_t* type)
+{
+    const windows::resource::handle resource(GetModuleHandleW(nullptr), id, type);
+    return windows::utf8_to_wide(resource.bytes());
+}
+
+language_table read_embedded_table()
+{
+    language_table languages;
+    for (auto& entry : read_language_list(embedded_text(209, L"LST"))) {
+        context_table contexts = read_catalogue(embedded_text(catalogue_id(entry.code), L"TS"));
+        languages.emplace(
+            std::move(entry.code),
+            language{std::move(entry.english_name), std::move(entry.native_name), {}, std::move(contexts)});
+    }
+    return languages;
+}
+
+} // namespace
+
+exception::exception(const std::wstring& message) : description_(windows::to_narrow(message)) {}
+
+manager& manager::instance()
+{
+    static manager shared(windows::resources_directory());
+    return shared;
+}
+
+manager::manager(std::filesystem::path directory)
+    : directory_(std::move(directory)), languages_(read_directory_list(directory_))
+{
+}
+
+const std::wstring& manager::translate(const std::wstring& context, const std::wstring& source) const
+{
+    if (current_ == languages_.end())
+        return source;
+    const context_table& contexts = current_->second.contexts;
+    const auto found_context = contexts.find(context);
+    if (found_context == contexts.end())
+        return source;
+    const auto found = found_context->second.find(source);
+    return found == found_context->second.end() ? source : found->second;
+}
+
+void manager::set_language(const std::wstring& code)
+{
+    const std::wstring key = language_key();
+    auto selected = languages_.find(code.empty() ? stored_code(key) : code);
+    if (selected == languages_.end())
+        selected = languages_.find(fallback_code);
+    if (selected == languages_.end())
+        return;
+    if (selected->second.contexts.empty())
+        load_catalogue(selected->second);
+    current_ = selected;
+    windows::registry_write(HKEY_CURRENT_USER, key, language_value, selected->first);
+}
+
+void manager::swap_languages(language_table& languages)
+{
+    languages_.swap(languages);
+    current_ = languages_.end();
+}
+
+const std::wstring& manager::current_code() const
+{
+    return current_ == languages_.end() ? no_code : current_->first;
+}
+
+const std::wstring& translate(const std::wstring& context, const std::wstring& source)
+{
+    return manager::instance().translate(context, source);
+}
+
+void set_language(const std::wstring& code)
+{
+    manager::instance().set_language(code);
+}
+
+void swap_languages(language_table& languages)
+{
+    manager::instance().swap_languages(languages);
+}
+
+void load_embedded_translations() noexcept
+{
+    try {
+        language_table languages = read_embedded_table();
+        swap_languages(languages);
+        set_language(user_locale_code());
+    } catch (...) {
+        // The catalogue is optional comfort: without it every text shows in English.
+    }
+}
+
+} // namespace general::translation

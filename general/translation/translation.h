@@ -1,0 +1,133 @@
+#pragma once
+// The translation catalogue: every text a page shows is written in English and
+// looked up here by its context (the page's name, such as "StartView") and its
+// English source text before it is displayed.
+//
+//     general::translation::load_embedded_translations();          // main dialog, once
+//     const std::wstring caption =
+//         (boost::wformat(general::translation::translate(L"MainDlg", L"%1% Installer")) % name).str();
+//
+// All functions act on the one process-wide manager, created on first use. It
+// takes no lock: it is filled on the user-interface thread before the first page
+// exists and only read afterwards, from any thread.
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "general/translation/catalogue_reader.h"
+
+namespace general::translation {
+
+struct language {
+    std::wstring english_name;
+    std::wstring native_name;
+    // The catalogue file; empty for a language read from the embedded resources.
+    std::filesystem::path catalogue_path;
+    // Empty until the catalogue is loaded; a non-empty table means loaded.
+    context_table contexts;
+};
+
+// Locale code ("en_GB") -> language.
+using language_table = std::map<std::wstring, language>;
+
+// A catalogue file that is missing or cannot be opened. The description is the
+// message in the system's ANSI code page.
+class exception : public std::exception {
+public:
+    explicit exception(const std::wstring& message);
+    const char* what() const noexcept override { return description_.c_str(); }
+
+private:
+    std::string description_;
+};
+
+class manager {
+public:
+    // The process-wide manager, created on first use over the "resources" folder
+    // beside the executable.
+    static manager& instance();
+
+    // Reads `directory`/languages.lst when it can be opened (otherwise the table
+    // stays empty, unreported). Each listed language's catalogue is the file
+    // `directory`/ui_<code>.ts, loaded the first time the language is selected.
+    // No language is current. Throws only std::bad_alloc.
+    explicit manager(std::filesystem::path directory);
+    manager(const manager&) = delete;
+    manager& operator=(const manager&) = delete;
+
+    // The current language's translation of `source` in `context`; `source` itself
+    // (the very object passed in) when there is none, or when no language is
+    // current. A returned `source` lives only as long as the caller's argument.
+    const std::wstring& translate(const std::wstring& context, const std::wstring& source) const;
+
+    // Selects the language of `code`, or, when `code` is empty, of the "Language"
+    // value under HKEY_CURRENT_USER "SOFTWARE\\<company>\\<product>" ("en_GB"
+    // when it is missing or unreadable). A code that is not in the table selects
+    // "en_GB". Loads the language's catalogue file if it has no contexts yet,
+    // then stores the selected code as "Language" (a failed write is ignored).
+    // When neither the code nor "en_GB" is in the table nothing changes.
+    // Throws general::translation::exception "<path> translation file does not
+    // exists" or "Failed to open file for reading: <path>" for a catalogue file,
+    // boost::property_tree::ptree_error for a malformed one, and boost::bad_get
+    // when the company or product setting is not a text; the selection is then
+    // unchanged.
+    void set_language(const std::wstring& code);
+
+    // Exchanges the table with `languages`. No language is current afterwards: the
+    // old selection lives in the caller's table now.
+    void swap_languages(language_table& languages);
+
+    const std::filesystem::path& directory() const { return directory_; }
+    const language_table& languages() const { return languages_; }
+    // The code of the current language; empty when none is.
+    const std::wstring& current_code() const;
+
+private:
+    std::filesystem::path directory_;
+    language_table languages_;
+    language_table::iterator current_ = languages_.end();
+};
+
+// The process-wide manager's operations (see manager).
+const std::wstring& translate(const std::wstring& context, const std::wstring& source);
+void set_language(const std::wstring& code);
+void swap_languages(language_table& languages);
+
+// Builds the language table from the embedded language list (resource "LST" 209)
+// and catalogues ("TS" 211 for "pt" and "pt_BR", 210 for every other code),
+// replaces the manager's table with it and selects the user's language. Any
+// failure abandons the rest of the set-up silently: one while reading the
+// resources (a missing resource, malformed XML) leaves the manager as it was, one
+// while selecting leaves the new table with no language current. Never throws.
+// User-interface thread, before the first page exists.
+void load_embedded_translations() noexcept;
+
+// ---------------------------------------------------------------- locale ---
+
+// The user's default locale as the system names it.
+struct locale_names {
+    std::wstring language; // ISO 639, "pt"
+    std::wstring country;  // ISO 3166, "BR"
+};
+
+// "pt" and "BR" give "pt_BR". The Norwegian languages "nb" and "nn" both give
+// "no", so they share one code.
+std::wstring locale_code(const locale_names& names);
+
+// The user's locale code: locale_code of the current locale source, which is the
+// system's user default locale unless a test replaced it. An unreadable part is
+// empty.
+std::wstring user_locale_code();
+
+// The system's answer: GetLocaleInfoW of LOCALE_USER_DEFAULT, 64 characters at most.
+locale_names system_locale_names();
+
+// Where user_locale_code takes the locale from. Replaces the source and returns
+// the previous one; an empty function restores the system's. Meant for tests;
+// safe from any thread (a call already asking the old source still uses it).
+using locale_source = std::function<locale_names()>;
+locale_source set_locale_source(locale_source source);
+
+} // namespace general::translation
