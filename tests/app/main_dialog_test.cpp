@@ -5,6 +5,7 @@
 
 #include "app/main_dialog.h"
 #include "app/messages.h"
+#include "tests/support/scratch_registry.h"
 
 using general::windows::ui::app_module;
 using general::windows::ui::message_loop;
@@ -48,6 +49,8 @@ protected:
         return code;
     }
 
+    // The dialog stores the chosen language; keep that out of the machine's registry.
+    test_support::scratch_registry registry;
     message_loop loop;
     std::unique_ptr<CMainDlg> dialog;
 };

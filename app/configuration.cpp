@@ -1,0 +1,178 @@
+#include "app/configuration.h"
+
+namespace configuration {
+
+namespace {
+
+// A web server: scheme, host and port (0: the scheme's own).
+struct site {
+    const wchar_t* scheme;
+    const wchar_t* host;
+    int port;
+};
+
+#ifdef QEL_TESTBED_PORT_BASE
+// The stand-ins of testbed/server.py and testbed/stats_server.py, all reached as
+// "localhost" (the test certificate names only that).
+constexpr int port_base = QEL_TESTBED_PORT_BASE;
+constexpr site archiver_downloads{L"https", L"localhost", port_base + 1};
+constexpr site archiver_mirror{L"http", L"localhost", port_base + 0};
+constexpr site archiver_web{L"http", L"localhost", port_base + 0};
+constexpr site maker_updates{L"http", L"localhost", port_base + 2};
+constexpr site protection_web{L"https", L"localhost", port_base + 3};
+constexpr site maker_surveys{L"https", L"localhost", port_base + 3};
+constexpr site maker_statistics{L"https", L"localhost", port_base + 60};
+// The package built from testbed/payloads/sentovar.wxs.
+const wchar_t* const product_code = L"{2AB5D0D0-798F-407D-BAEC-CD98942255BD}";
+#else
+constexpr site archiver_downloads{L"https", L"download.quobex.example", 0};
+constexpr site archiver_mirror{L"http", L"mirror.quobex.example", 0};
+constexpr site archiver_web{L"http", L"www.quobex.example", 0};
+constexpr site maker_updates{L"http", L"update.varnhelm.example", 0};
+constexpr site protection_web{L"https", L"www.sentovar.example", 0};
+constexpr site maker_surveys{L"https", L"survey.varnhelm.example", 0};
+constexpr site maker_statistics{L"https", L"stats.varnhelm.example", 443};
+const wchar_t* const product_code = L"{6F1D3B52-8C4E-4A7B-9E25-3D0C7A91B6E4}";
+#endif
+
+std::wstring address(const site& where, const std::wstring& path)
+{
+    std::wstring text = std::wstring{where.scheme} + L"://" + where.host;
+    if (where.port != 0)
+        text += L":" + std::to_wstring(where.port);
+    return text + path;
+}
+
+// The installer file names: a prefix per processor, the three-digit version,
+// the language suffix (none for English).
+const wchar_t* const directory = L"/builds/";
+const wchar_t* const prefix_32 = L"qbx32-";
+const wchar_t* const prefix_64 = L"qbx64-";
+
+struct row {
+    const wchar_t* language;
+    const wchar_t* country;
+    const wchar_t* version;
+    const wchar_t* suffix;
+    // The publisher still serves a few files only from its plain-HTTP mirror.
+    bool mirror_32 = false;
+    bool mirror_64 = false;
+};
+
+// clang-format off
+const row rows[] = {
+    {L"Albanian", L"", L"590", L"sq"},
+    {L"Arabic", L"", L"623", L"ar"},
+    {L"Armenian", L"", L"623", L"hy"},
+    {L"Belarusian", L"", L"611", L"be"},
+    {L"Bulgarian", L"", L"623", L"bg"},
+    {L"Catalan", L"", L"623", L"ca"},
+    {L"Chinese (Simplified)", L"", L"623", L"sc"},
+    {L"Chinese (Traditional)", L"", L"623", L"tc"},
+    {L"Croatian", L"", L"623", L"hr"},
+    {L"Czech", L"", L"623", L"cz"},
+    {L"Danish", L"", L"623", L"dk"},
+    {L"Dutch", L"", L"623", L"nl"},
+    {L"English", L"", L"623", L""},
+    {L"Estonian", L"", L"620", L"et"},
+    {L"Finnish", L"", L"623", L"fi"},
+    {L"French", L"", L"623", L"fr"},
+    {L"Galician", L"", L"623", L"gl"},
+    {L"Georgian", L"", L"623", L"ka"},
+    {L"German", L"", L"623", L"de"},
+    {L"Greek", L"", L"623", L"el"},
+    {L"Hebrew", L"", L"623", L"he"},
+    {L"Hungarian", L"", L"623", L"hu"},
+    {L"Indonesian", L"", L"623", L"id"},
+    {L"Italian", L"", L"623", L"it"},
+    {L"Japanese", L"", L"623", L"jp"},
+    {L"Lithuanian", L"", L"623", L"lt"},
+    {L"Mongolian", L"", L"623", L"mn"},
+    {L"Persian", L"", L"623", L"fa"},
+    {L"Polish", L"", L"623", L"pl"},
+    {L"Portuguese", L"", L"623", L"pt"},
+    {L"Romanian", L"", L"623", L"ro"},
+    {L"Russian", L"", L"623", L"ru"},
+    {L"Serbian (Cyrillic)", L"", L"623", L"sr"},
+    {L"Slovak", L"", L"623", L"sk"},
+    {L"Slovenian", L"", L"623", L"sl"},
+    {L"Spanish", L"", L"623", L"es"},
+    {L"Swedish", L"", L"623", L"sv"},
+    {L"Thai", L"", L"623", L"th"},
+    {L"Turkish", L"", L"623", L"tr"},
+    {L"Ukrainian", L"", L"623", L"uk"},
+    {L"Uzbek (Latin)", L"", L"601", L"uz", true, false},
+    {L"Vietnamese", L"", L"620", L"vi"},
+    {L"", L"Azerbaijan", L"611", L"az"},
+    {L"", L"Norway", L"623", L"no"},
+    {L"", L"Svalbard and Jan Mayen", L"623", L"no"},
+    {L"", L"Brazil", L"623", L"br"},
+    {L"", L"Uzbekistan", L"601", L"uz", false, true},
+};
+// clang-format on
+
+std::wstring build_url(const row& entry, const wchar_t* prefix, bool mirror)
+{
+    const std::wstring file = std::wstring{prefix} + entry.version + entry.suffix + L".exe";
+    return address(mirror ? archiver_mirror : archiver_downloads, directory + file);
+}
+
+std::vector<archiver_build> make_builds()
+{
+    std::vector<archiver_build> builds;
+    builds.reserve(std::size(rows));
+    for (const row& entry : rows)
+        builds.push_back({entry.language, entry.country, build_url(entry, prefix_32, entry.mirror_32),
+                          build_url(entry, prefix_64, entry.mirror_64)});
+    return builds;
+}
+
+} // namespace
+
+const std::vector<archiver_build>& archiver_builds()
+{
+    static const std::vector<archiver_build> builds = make_builds();
+    return builds;
+}
+
+std::wstring protection_package_url()
+{
+    return address(maker_updates, L"/releases/Sentovar.msi");
+}
+
+server statistics_server()
+{
+    return {maker_statistics.host, static_cast<std::uint16_t>(maker_statistics.port)};
+}
+
+std::wstring archiver_licence_url()
+{
+    return address(archiver_web, L"/quobexlicense.html?&L=0");
+}
+
+std::wstring protection_licence_url()
+{
+    return address(protection_web, L"/eula.php");
+}
+
+std::wstring protection_about_url()
+{
+    return address(protection_web, L"/about.php");
+}
+
+std::wstring full_survey_url()
+{
+    return address(maker_surveys, L"/uninstall-survey/full.php");
+}
+
+std::wstring lite_survey_url()
+{
+    return address(maker_surveys, L"/uninstall-survey/lite.php");
+}
+
+std::wstring protection_product_code()
+{
+    return product_code;
+}
+
+} // namespace configuration

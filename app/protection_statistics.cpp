@@ -1,0 +1,80 @@
+// The protection counters shown by the uninstall pages, fetched from the
+// statistics server.
+#include "app/product_catalogue.h"
+
+#include <exception>
+#include <sstream>
+
+// Boost 1.74's JSON parser still includes the old bind header, which announces
+// its global placeholders at every compile; we use none of them.
+#define BOOST_BIND_GLOBAL_PLACEHOLDERS
+#include <boost/property_tree/json_parser.hpp>
+#include <boost/property_tree/ptree.hpp>
+
+#include "app/configuration.h"
+#include "general/log/log.h"
+#include "general/windows/settings.h"
+#include "general/windows/text.h"
+#include "http/client.h"
+
+namespace {
+
+namespace http = general::windows::http;
+
+const wchar_t* const counters_path = L"ombrelast/getstatsnew.php";
+
+std::string download_counters(const std::wstring& user_agent)
+{
+    const configuration::server server = configuration::statistics_server();
+    http::session session{user_agent, true};
+    http::connection connection{session, server.host, server.port};
+    const std::vector<std::uint8_t> body = http::get(connection, counters_path, nullptr, true);
+    return std::string(body.begin(), body.end());
+}
+
+void log_failure(const std::exception& failure) noexcept
+{
+    try {
+        general::log::prefix{L"main"}.error(general::windows::to_wide(failure.what()));
+    } catch (...) {
+        // Out of memory for the line: the counters stay as they were all the same.
+    }
+}
+
+} // namespace
+
+void read_protection_statistics(const std::string& body, protection_statistics& counters)
+{
+    std::istringstream input{body};
+    boost::property_tree::ptree tree;
+    boost::property_tree::read_json(input, tree);
+    const boost::property_tree::ptree& result = tree.get_child("result");
+    counters.total = result.get<int>("total");
+    counters.added5days = result.get<int>("added5days");
+    counters.removed5days = result.get<int>("removed5days");
+}
+
+void fetch_protection_statistics(protection_statistics& counters) noexcept
+{
+    std::wstring user_agent;
+    try {
+        using namespace general::windows;
+        user_agent = company_name() + L" " + product_name() + L" " + product_version();
+    } catch (const std::exception& failure) {
+        log_failure(failure);
+        return;
+    } catch (...) {
+        return;
+    }
+    fetch_protection_statistics(counters, user_agent);
+}
+
+void fetch_protection_statistics(protection_statistics& counters, const std::wstring& user_agent) noexcept
+{
+    try {
+        read_protection_statistics(download_counters(user_agent), counters);
+    } catch (const std::exception& failure) {
+        log_failure(failure);
+    } catch (...) {
+    }
+}
