@@ -1,0 +1,71 @@
+#pragma once
+// What the worker tests set up around the code under test: a temporary folder
+// of their own (TMP and TEMP point into a fresh scratch folder, so parallel
+// tests never share downloaded files) and a record of the log lines written
+// meanwhile. Both restore the previous state on destruction; one of each at a
+// time per process.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "tests/support/scratch_folder.h"
+
+namespace test_support {
+
+// Sets an environment variable of this process (and so of the children it
+// starts) for the object's life; nothing for `value` removes it meanwhile.
+class scoped_environment {
+public:
+    scoped_environment(std::wstring name, const std::optional<std::wstring>& value);
+    ~scoped_environment();
+    scoped_environment(const scoped_environment&) = delete;
+    scoped_environment& operator=(const scoped_environment&) = delete;
+
+private:
+    std::wstring name_;
+    std::optional<std::wstring> previous_;
+};
+
+// The folder `sub` (created, may hold blanks) inside a fresh scratch folder
+// becomes the temporary folder GetTempPathW reports.
+class redirected_temp {
+public:
+    explicit redirected_temp(const std::wstring& sub = L"temp");
+    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& scratch() const { return scratch_.path(); }
+
+private:
+    scratch_folder scratch_;
+    std::filesystem::path path_;
+    scoped_environment tmp_;
+    scoped_environment temp_;
+};
+
+// Installs a log writer that keeps every line, and removes it again.
+class captured_log {
+public:
+    captured_log();
+    ~captured_log();
+    captured_log(const captured_log&) = delete;
+    captured_log& operator=(const captured_log&) = delete;
+
+    // (level, message) in the order written; safe while workers still log.
+    std::vector<std::pair<int, std::wstring>> lines() const;
+    bool contains(int level, const std::wstring& message) const;
+
+    struct store {
+        mutable std::mutex lock;
+        std::vector<std::pair<int, std::wstring>> lines;
+    };
+
+private:
+    std::shared_ptr<store> store_;
+};
+
+} // namespace test_support

@@ -1,0 +1,59 @@
+#pragma once
+// Fetches the installer of every chosen product, one after the other, into the
+// temporary folder, accepts only files with a valid Authenticode signature and
+// tells the main dialog how it goes, by posting only:
+//
+//   "downloading installation" (text "Downloading")   at the start of each product
+//   "downloading progress" (received / total, low 32 bits)  per chunk, while the length is known and not 0
+//   "add stats event" (15 for "Quobex", else 16), then "send stats events"   when a transfer fails
+//   "downloading error" (text)                         the run ends on an error
+//   "installations downloaded"                         every product done, not interrupted
+//
+// Texts are heap copies that belong to the receiver (messages::post_text).
+// Posts may arrive after the object is gone.
+//
+// Threads: constructed and destroyed on the user-interface thread; everything
+// else, the observer calls included, runs on the worker thread the constructor
+// starts. Destruction asks the worker to stop and joins it; the request is
+// looked at between products only, so the destructor blocks until the file in
+// progress is finished or has failed. Nothing here throws out of the worker.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <cstdint>
+#include <stop_token>
+#include <thread>
+#include <vector>
+
+#include "app/product_catalogue.h"
+#include "general/log/log.h"
+#include "http/client.h"
+#include "workers/product_files.h"
+
+class products_downloader final : public general::windows::http::request_observer, private general::log::prefix {
+public:
+    // Copies `products`; `window` (the main dialog) receives every message.
+    // Throws std::system_error when the thread cannot be started.
+    products_downloader(std::vector<product_descriptor> products, HWND window);
+    ~products_downloader() override;
+    products_downloader(const products_downloader&) = delete;
+    products_downloader& operator=(const products_downloader&) = delete;
+
+    // Observer of the transfer in progress; worker thread only.
+    void on_content_length(std::int64_t length) override;
+    void on_data_received(std::int64_t count) override;
+
+private:
+    void run(std::stop_token stop);
+    void fetch(general::windows::http::session& session, const product_descriptor& product);
+    // The body of a 200 answer; anything else, or a failed send, is a failed transfer.
+    std::vector<std::uint8_t> transfer(general::windows::http::session& session, const product_descriptor& product,
+                                       const product_files::address& address);
+    void report_failed_transfer(const product_descriptor& product);
+
+    std::vector<product_descriptor> products_;
+    HWND window_;
+    std::int64_t total_ = 0;    // announced length of the current file, 0 when none
+    std::int64_t received_ = 0; // bytes of the current file so far
+    std::jthread worker_;       // last: starts once everything above is ready
+};

@@ -1,0 +1,47 @@
+#pragma once
+// Runs, one after the other, the installer files the downloader left in the
+// temporary folder: a file ending in ".exe" silently with "/s1", anything else
+// through the Windows Installer in quiet mode, each with a hidden window and
+// waited for without a time limit. Tells the main dialog how it goes, by
+// posting only:
+//
+//   "installing product" (text "Installing")   at the start of each product
+//   "installation error" (text)                 the run ends on an error
+//   "installations done"                        every product handled, not interrupted
+//
+// A product counts as installed once its installer process has been created
+// and has ended; its exit code is not looked at. A process that cannot be
+// created ends the run with "<name> installation failed". Texts are heap
+// copies that belong to the receiver (messages::post_text).
+//
+// Threads: constructed and destroyed on the user-interface thread; the work
+// runs on the worker thread the constructor starts. Destruction asks the worker
+// to stop and joins it; the request is looked at between products only, so the
+// destructor blocks until the running product installer has exited.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <stop_token>
+#include <thread>
+#include <vector>
+
+#include "app/product_catalogue.h"
+#include "general/log/log.h"
+
+class products_installer final : private general::log::prefix {
+public:
+    // Copies `products`; `window` (the main dialog) receives every message.
+    // Throws std::system_error when the thread cannot be started.
+    products_installer(std::vector<product_descriptor> products, HWND window);
+    ~products_installer();
+    products_installer(const products_installer&) = delete;
+    products_installer& operator=(const products_installer&) = delete;
+
+private:
+    void run(std::stop_token stop);
+    void install(const product_descriptor& product);
+
+    std::vector<product_descriptor> products_;
+    HWND window_;
+    std::jthread worker_; // last: starts once everything above is ready
+};
