@@ -92,3 +92,23 @@ qel_stop_display() {
 }
 
 qel_wineserver() { "$(dirname "$(qel_wine64)")/wineserver" "$@"; }
+
+# qel_trust_test_ca <ca.der>: trusts the build's test CA inside the Wine prefix
+# $WINEPREFIX only (its HKLM Root store), never on the machine itself. Does
+# nothing when the prefix already trusts that certificate.
+qel_trust_test_ca() {
+  local der=$1 thumbprint length blob
+  [ -f "$der" ] || qel_die "test CA not found: $der (build the target qel_test_pki)"
+  export WINEPREFIX=${WINEPREFIX:-$QEL_BUILD/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
+  [ -f "$WINEPREFIX/system.reg" ] || qel_die "no Wine prefix in $WINEPREFIX (tools/test makes it, or source tools/lib.sh and run qel_prepare_prefix)"
+  thumbprint=$(sha1sum "$der" | cut -c1-40 | tr a-f A-F)
+  local key="Software\\Microsoft\\SystemCertificates\\Root\\Certificates\\$thumbprint"
+  "$(qel_wine64)" reg query "HKLM\\$key" /v Blob >/dev/null 2>&1 </dev/null && return 0
+  length=$(stat -c %s "$der")
+  # The store's blob: property 0x20 (the encoded certificate), 1, length, DER bytes.
+  blob="2000000001000000$(printf '%08x' "$length" | sed -E 's/(..)(..)(..)(..)/\4\3\2\1/')"
+  blob+=$(od -An -v -tx1 "$der" | tr -d ' \n')
+  "$(qel_wine64)" reg add "HKLM\\$key" /v Blob /t REG_BINARY /d "$blob" /f >/dev/null 2>&1 </dev/null ||
+    qel_die "could not add the test CA to the Wine prefix $WINEPREFIX"
+  echo "the Wine prefix $WINEPREFIX now trusts the test CA $thumbprint"
+}

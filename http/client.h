@@ -1,0 +1,163 @@
+#pragma once
+// A small synchronous HTTP/HTTPS client over WinHTTP.
+//
+// Four pieces, created in this order on the caller's stack and destroyed in
+// reverse: a session (user agent, time-outs, TLS policy), a connection (one
+// server and port), a request (one verb and path) and, optionally, an observer
+// that follows a download.
+//
+//     http::session session{L"Sentovar installer", true};
+//     http::connection connection{session, L"localhost", 443};
+//     auto body = http::get(connection, L"/counters", nullptr, true);
+//
+// Contract shared by every piece:
+// - Every call blocks the calling thread until WinHTTP answers or times out;
+//   there is no asynchronous mode and no cancellation.
+// - Nothing is thread-safe: a session and everything made from it belong to the
+//   thread that created them. Signals are raised on that thread, inside send().
+// - Failures throw std::runtime_error whose text names the failing step and,
+//   when a WinHTTP call failed, the system's error in words in square brackets.
+//   Nothing is logged here; callers log what they catch.
+// - Server certificates of secure requests are validated by the system; a
+//   server that does not validate fails the request.
+// - Every WinHTTP handle is owned and closed on destruction, including when a
+//   constructor throws half-way.
+// winhttp.h stays inside http/*.cpp (it cannot share a translation unit with
+// wininet.h), so handles appear here as void*.
+#include <boost/signals2/signal.hpp>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace general::windows::http {
+
+namespace detail {
+// Owner of one HINTERNET; closing never changes GetLastError.
+class internet_handle {
+public:
+    internet_handle() noexcept = default;
+    explicit internet_handle(void* value) noexcept : value_(value) {}
+    ~internet_handle();
+    internet_handle(const internet_handle&) = delete;
+    internet_handle& operator=(const internet_handle&) = delete;
+
+    void* get() const noexcept { return value_; }
+    explicit operator bool() const noexcept { return value_ != nullptr; }
+
+private:
+    void* value_ = nullptr;
+};
+} // namespace detail
+
+// Implemented by whoever follows a download (the products downloader). The
+// request only connects to these operations; the observer must outlive it.
+// Both are called on the thread that runs send().
+class request_observer {
+public:
+    virtual ~request_observer() = default;
+    // The response announces `length` bytes (at most once per response, never
+    // with 0; not at all when the server sends no Content-Length).
+    virtual void on_content_length(std::int64_t length) = 0;
+    // `count` more bytes of the body have arrived (once per non-empty chunk).
+    virtual void on_data_received(std::int64_t count) = 0;
+};
+
+class session {
+public:
+    // Opens a synchronous WinHTTP session with the system's proxy settings and
+    // 60 s for each time-out. With `use_tls12` on Windows 7 / Server 2008 R2 or
+    // later only TLS 1.2 is offered; on older systems the defaults apply.
+    // Throws std::runtime_error ("http session failed with error [...]",
+    // "http session secure protocl setting error [...]",
+    // "http session setting timeouts error [...]").
+    session(const std::wstring& user_agent, bool use_tls12);
+    ~session();
+    session(const session&) = delete;
+    session& operator=(const session&) = delete;
+
+    // Resolve, connect, send and receive time-outs in milliseconds.
+    // Throws std::runtime_error ("http session setting timeouts error [...]").
+    void set_timeouts(int resolve, int connect, int send, int receive);
+    // The HINTERNET of the session; owned by this object.
+    void* handle() const;
+
+    // Offered to a proxy that answers 407; empty means no proxy authentication.
+    std::wstring proxy_user;
+    std::wstring proxy_password;
+
+private:
+    detail::internet_handle handle_;
+};
+
+class connection {
+public:
+    // Names the server; no network traffic happens until a request is sent.
+    // `owner` must outlive the connection. Throws std::runtime_error
+    // ("http connection to <host>:<port> failed with error [...]").
+    connection(session& owner, const std::wstring& host, std::uint16_t port);
+    ~connection();
+    connection(const connection&) = delete;
+    connection& operator=(const connection&) = delete;
+
+    // The HINTERNET of the connection; owned by this object.
+    void* handle() const;
+    session& owner() const;
+
+private:
+    detail::internet_handle handle_;
+    session* owner_;
+};
+
+class request {
+public:
+    // Opens one request; `secure` selects TLS (the connection's port must be a
+    // TLS port). `observer` may be null; when given it must outlive the request.
+    // `owner` must outlive the request. Throws std::runtime_error
+    // ("http request <path> failed with error [...]",
+    // "http request ssl setting error [...]").
+    request(connection& owner, const std::wstring& verb, const std::wstring& path,
+            request_observer* observer, bool secure);
+    // Disconnects the observer before the handle is closed.
+    ~request();
+    request(const request&) = delete;
+    request& operator=(const request&) = delete;
+
+    // Sends the request (with `body` when it is not null and `length` is not 0,
+    // labelled with `content_type`, "text/xml" when that is empty), waits for
+    // the whole response and returns its body; `status` receives the HTTP
+    // status. A status is never an error here. A proxy that answers 407 gets
+    // the session's proxy credentials once. Throws std::runtime_error for a
+    // failed send, receive or read, including a body that ends before its
+    // announced length; send it once only.
+    std::vector<std::uint8_t> send(int& status, const std::uint8_t* body, std::uint32_t length,
+                                   const std::wstring& content_type);
+    // The same with the body as bytes of a narrow string; empty means no body.
+    std::vector<std::uint8_t> send(int& status, const std::string& body, const std::wstring& content_type);
+
+private:
+    void add_content_type(const std::wstring& content_type);
+    std::int64_t announced_length();
+    static void reserve(std::vector<std::uint8_t>& result, std::int64_t length_announced);
+    void read_body(std::vector<std::uint8_t>& result);
+    int query_status();
+    void authenticate_to_proxy();
+
+    detail::internet_handle handle_;
+    connection* owner_;
+    bool expects_body_;
+    bool content_type_added_ = false;
+    bool proxy_authenticated_ = false;
+    boost::signals2::signal<void(std::int64_t)> content_length_signal_;
+    boost::signals2::signal<void(std::int64_t)> received_signal_;
+};
+
+// GET `path` without a body; returns the body of a 200 response. Any other
+// status throws std::runtime_error("GET request <path> failed with HTTP error
+// <status>"); transfer failures throw as send() does.
+std::vector<std::uint8_t> get(connection& owner, const std::wstring& path, request_observer* observer, bool secure);
+
+// The words for a WinHTTP error code; an unknown code gives its decimal digits.
+std::string error_text(std::uint32_t code);
+
+} // namespace general::windows::http

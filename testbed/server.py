@@ -1,0 +1,434 @@
+#!/usr/bin/env python3
+"""Local stand-ins for the outside servers the installer talks to.
+
+One process serves every stand-in, each on its own loopback port counted from a
+base port (no root needed):
+
+  base+0  archiver publisher's download server, plain HTTP
+  base+1  archiver publisher's download server, HTTPS (server.pem, from the test CA)
+  base+2  maker's update server, plain HTTP      (serves only .../releases/<file>)
+  base+3  maker's update server, HTTPS
+  base+4  HTTPS with untrusted.pem: a certificate from a CA nobody trusts
+  base+9  never listened on: a closed port for connection failures
+The maker's statistics server has a stand-in of its own (stats_server.py, base+60).
+
+Every server answers the same paths, always reached as "localhost" (Wine matches
+only the DNS names of a certificate):
+
+  /<anything>/<file>     the file <file> (last path element) of the payload folder;
+                         the update servers want "/releases/" somewhere in the path
+  .../generated/<n>      n bytes, byte i = (i * 31 + 7) mod 256, with Content-Length
+  /echo                  any method: JSON {"method", "path", "headers": [[name, value]...],
+                         "body" (latin-1 text), "tls" (protocol version or "")}
+  /status/<code>         that status with the body "status <code>"
+
+Faults are chosen per request through the path, so parallel tests never share
+state. A fault prefix is "/fault/<kind>/" in front of any path above, and
+prefixes can be stacked ("/fault/no-length/fault/slow/generated/100000"):
+
+  /fault/404/...         404 Not Found (likewise /fault/500/..., /fault/407/..., any code)
+  /fault/proxy-auth/...  407 with "Proxy-Authenticate: Basic", as a proxy that wants a login
+  /fault/no-length/...   body without Content-Length, ended by closing the connection
+  /fault/chunked/...     body without Content-Length, chunked transfer encoding
+  /fault/bad-length/...  "Content-Length: many" in place of a number
+  /fault/reset/...       announces the full length, sends half the body, then resets
+                         the connection (TCP RST)
+  /fault/truncate/...    announces the full length, sends half, then closes cleanly
+  /fault/slow/...        the body in 10 pieces about 100 ms apart (about 1 s in all);
+                         /fault/slow/<ms>/... spreads it over <ms> milliseconds
+  /fault/tampered/...    payload/tampered/<file> when it exists, else the file with one
+                         byte changed a third of the way in
+  /fault/unsigned/...    payload/unsigned/<file> when it exists, else the file with its
+                         Authenticode signature stripped (PE files)
+
+Commands:
+  server.py serve --payload DIR --pki DIR --port-base N      run in the foreground
+  server.py start --payload DIR --pki DIR --port-base N --state DIR
+                                     start in the background, wait until every port answers
+  server.py stop --state DIR         stop the server that start left in DIR
+CTest runs start and stop as the fixture "testbed" (tests testbed.start/testbed.stop).
+"""
+
+import argparse
+import http.server
+import json
+import os
+import re
+import signal
+import socket
+import socketserver
+import ssl
+import struct
+import subprocess
+import sys
+import threading
+import time
+
+DOWNLOAD_HTTP, DOWNLOAD_HTTPS, UPDATE_HTTP, UPDATE_HTTPS, UNTRUSTED_HTTPS = range(5)
+CLOSED_PORT_OFFSET = 9
+FAULT = re.compile(r"^/fault/([a-z0-9-]+)(/\d+)?(/.*)$")
+COPY_CHUNK = 1 << 20
+
+
+def generated_bytes(count):
+    pattern = bytes((i * 31 + 7) % 256 for i in range(256))
+    whole, rest = divmod(count, 256)
+    return pattern * whole + pattern[:rest]
+
+
+def strip_signature(data):
+    """A PE file without its Authenticode signature (certificate table emptied)."""
+    if len(data) < 0x40 or data[:2] != b"MZ":
+        return data
+    pe = struct.unpack_from("<I", data, 0x3C)[0]
+    magic = struct.unpack_from("<H", data, pe + 24)[0]
+    directories = pe + 24 + (96 if magic == 0x10B else 112)
+    entry = directories + 4 * 8  # the security directory
+    offset, size = struct.unpack_from("<II", data, entry)
+    if offset == 0 or size == 0:
+        return data
+    out = bytearray(data[:offset])
+    struct.pack_into("<II", out, entry, 0, 0)
+    return bytes(out)
+
+
+class faults:
+    def __init__(self):
+        self.status = None
+        self.length = "normal"   # normal | none | chunked | bad
+        self.ending = "normal"   # normal | reset | truncate
+        self.slow_ms = None
+        self.content = "normal"  # normal | tampered | unsigned
+        self.proxy_auth = False
+
+
+def parse_faults(path):
+    chosen = faults()
+    while True:
+        match = FAULT.match(path)
+        if not match:
+            return chosen, path
+        kind, number, path = match.group(1), match.group(2), match.group(3)
+        if kind.isdigit():
+            chosen.status = int(kind)
+            if number:
+                path = number + path
+        elif kind == "slow":
+            chosen.slow_ms = int(number[1:]) if number else 1000
+        else:
+            if number:
+                path = number + path
+            if kind == "no-length":
+                chosen.length = "none"
+            elif kind == "chunked":
+                chosen.length = "chunked"
+            elif kind == "bad-length":
+                chosen.length = "bad"
+            elif kind in ("reset", "truncate"):
+                chosen.ending = kind
+            elif kind in ("tampered", "unsigned"):
+                chosen.content = kind
+            elif kind == "proxy-auth":
+                chosen.status, chosen.proxy_auth = 407, True
+            else:
+                return None, path
+
+
+class handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.1"
+    server_version = "qel-testbed/1"
+
+    def log_message(self, format, *args):
+        sys.stderr.write("%s :%d %s\n" % (self.log_date_time_string(), self.server.server_address[1], format % args))
+
+    def do_GET(self):
+        self.answer()
+
+    def do_POST(self):
+        self.answer()
+
+    def do_PUT(self):
+        self.answer()
+
+    def do_HEAD(self):
+        self.answer()
+
+    def read_request_body(self):
+        length = int(self.headers.get("Content-Length") or 0)
+        return self.rfile.read(length) if length > 0 else b""
+
+    def answer(self):
+        request_body = self.read_request_body()
+        chosen, path = parse_faults(self.path.split("?", 1)[0])
+        if chosen is None:
+            return self.reply_text(400, "unknown fault in " + self.path)
+        if chosen.status is not None:
+            return self.reply_text(chosen.status, "status %d" % chosen.status, chosen)
+        body, status = self.resolve(path, request_body, chosen)
+        if body is None:
+            return self.reply_text(status, "status %d" % status, chosen)
+        self.send_body(status, body, chosen)
+
+    def resolve(self, path, request_body, chosen):
+        role = self.server.role
+        if path == "/echo":
+            return self.echo(request_body), 200
+        match = re.match(r"^/status/(\d+)$", path)
+        if match:
+            code = int(match.group(1))
+            return ("status %d" % code).encode(), code
+        match = re.search(r"(?:^|/)generated/(\d+)$", path)
+        if match:
+            return generated_bytes(int(match.group(1))), 200
+        if role == "update" and "/releases/" not in path:
+            return None, 404
+        return self.payload(path, chosen)
+
+    def payload(self, path, chosen):
+        name = path.rsplit("/", 1)[-1]
+        folder = self.server.payload
+        if not name or name in (".", "..") or not os.path.isfile(os.path.join(folder, name)):
+            return None, 404
+        # The payload build leaves ready-made copies in unsigned/ and tampered/.
+        prepared = os.path.join(folder, chosen.content, name)
+        if chosen.content != "normal" and os.path.isfile(prepared):
+            name = os.path.join(chosen.content, name)
+            chosen.content = "normal"
+        file_path = os.path.join(folder, name)
+        if chosen.content == "normal" and chosen.ending == "normal" and chosen.slow_ms is None:
+            return file_path, 200  # streamed from disk: files may be large
+        with open(file_path, "rb") as f:
+            data = f.read()
+        if chosen.content == "unsigned":
+            data = strip_signature(data)
+        elif chosen.content == "tampered" and data:
+            changed = bytearray(data)
+            changed[len(data) // 3] ^= 0x55
+            data = bytes(changed)
+        return data, 200
+
+    def echo(self, request_body):
+        tls = self.connection.version() if isinstance(self.connection, ssl.SSLSocket) else ""
+        return json.dumps({
+            "method": self.command,
+            "path": self.path,
+            "headers": [[k, v] for k, v in self.headers.items()],
+            "body": request_body.decode("latin-1"),
+            "tls": tls or "",
+        }).encode()
+
+    def reply_text(self, status, text, chosen=None):
+        self.send_body(status, text.encode(), chosen or faults())
+
+    def send_body(self, status, body, chosen):
+        size = os.path.getsize(body) if isinstance(body, str) else len(body)
+        self.send_response(status)
+        self.send_header("Content-Type", "application/octet-stream")
+        if chosen.proxy_auth:
+            self.send_header("Proxy-Authenticate", 'Basic realm="qel"')
+        if chosen.length == "normal":
+            self.send_header("Content-Length", str(size))
+        elif chosen.length == "bad":
+            self.send_header("Content-Length", "many")
+        elif chosen.length == "chunked":
+            self.send_header("Transfer-Encoding", "chunked")
+        if chosen.length in ("none", "bad"):
+            self.send_header("Connection", "close")
+            self.close_connection = True
+        self.end_headers()
+        if self.command == "HEAD":
+            return
+        if isinstance(body, str):
+            return self.send_file(body, chosen)
+        if chosen.ending != "normal":
+            body = body[: len(body) // 2]
+        self.send_pieces(body, chosen)
+        if chosen.ending == "reset":
+            self.reset_connection()
+        elif chosen.ending == "truncate":
+            self.close_connection = True
+
+    def send_file(self, file_path, chosen):
+        with open(file_path, "rb") as f:
+            if chosen.length == "chunked":
+                while piece := f.read(COPY_CHUNK):
+                    self.write_piece(piece, True)
+                return self.wfile.write(b"0\r\n\r\n")
+            if isinstance(self.connection, ssl.SSLSocket):
+                while piece := f.read(COPY_CHUNK):
+                    self.wfile.write(piece)
+            else:
+                self.connection.sendfile(f)
+
+    def send_pieces(self, body, chosen):
+        chunked = chosen.length == "chunked"
+        if chosen.slow_ms is None:
+            pieces, pause = [body], 0
+        else:
+            step = max(1, -(-len(body) // 10))
+            pieces = [body[i:i + step] for i in range(0, len(body), step)] or [b""]
+            pause = chosen.slow_ms / 1000.0 / max(1, len(pieces))
+        for index, piece in enumerate(pieces):
+            if index and pause:
+                time.sleep(pause)
+            self.write_piece(piece, chunked)
+        if chunked and chosen.ending == "normal":
+            self.wfile.write(b"0\r\n\r\n")
+
+    def write_piece(self, piece, chunked):
+        if chunked:
+            if piece:
+                self.wfile.write(b"%x\r\n" % len(piece) + piece + b"\r\n")
+        else:
+            self.wfile.write(piece)
+        self.wfile.flush()
+
+    def reset_connection(self):
+        # Linger 0 turns the close into a reset; detaching first keeps the server
+        # from sending an orderly shutdown before it.
+        self.connection.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        os.close(self.connection.detach())
+        self.close_connection = True
+
+
+class stand_in(socketserver.ThreadingMixIn, http.server.HTTPServer):
+    daemon_threads = True
+    allow_reuse_address = True
+
+    def __init__(self, port, role, payload, tls_context=None):
+        self.role = role
+        self.payload = payload
+        self.tls_context = tls_context
+        super().__init__(("127.0.0.1", port), handler)
+
+    def finish_request(self, request, client_address):
+        # The handshake runs on the request's own thread, so a client that
+        # refuses the certificate never holds up the others.
+        if self.tls_context is not None:
+            try:
+                request = self.tls_context.wrap_socket(request, server_side=True)
+            except (ssl.SSLError, OSError):
+                return
+        super().finish_request(request, client_address)
+
+    def handle_error(self, request, client_address):
+        kind = sys.exc_info()[0]
+        if kind is not None and issubclass(kind, (ConnectionError, ssl.SSLError, BrokenPipeError, OSError)):
+            return
+        super().handle_error(request, client_address)
+
+
+def tls_context(pki, name):
+    context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    context.load_cert_chain(os.path.join(pki, name + ".pem"), os.path.join(pki, name + ".key"))
+    return context
+
+
+def make_servers(args):
+    pki, payload, base = args.pki, args.payload, args.port_base
+    trusted = tls_context(pki, "server")
+    return [
+        stand_in(base + DOWNLOAD_HTTP, "download", payload),
+        stand_in(base + DOWNLOAD_HTTPS, "download", payload, trusted),
+        stand_in(base + UPDATE_HTTP, "update", payload),
+        stand_in(base + UPDATE_HTTPS, "update", payload, trusted),
+        stand_in(base + UNTRUSTED_HTTPS, "download", payload, tls_context(pki, "untrusted")),
+    ]
+
+
+def serve(args):
+    os.makedirs(args.payload, exist_ok=True)
+    servers = make_servers(args)
+    stop = threading.Event()
+    signal.signal(signal.SIGTERM, lambda *_: stop.set())
+    signal.signal(signal.SIGINT, lambda *_: stop.set())
+    for server in servers:
+        threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1}, daemon=True).start()
+    sys.stderr.write("serving %s on ports %d-%d\n" % (args.payload, args.port_base, args.port_base + UNTRUSTED_HTTPS))
+    sys.stderr.flush()
+    stop.wait()
+    for server in servers:
+        server.shutdown()
+        server.server_close()
+
+
+def ports_answer(base):
+    for offset in range(UNTRUSTED_HTTPS + 1):
+        try:
+            socket.create_connection(("127.0.0.1", base + offset), timeout=0.5).close()
+        except OSError:
+            return False
+    return True
+
+
+def pid_file(state):
+    return os.path.join(state, "testbed.pid")
+
+
+def is_our_server(pid):
+    try:
+        with open("/proc/%d/cmdline" % pid, "rb") as f:
+            return os.path.abspath(__file__).encode() in f.read().split(b"\0")
+    except OSError:
+        return False
+
+
+def stop(args):
+    path = pid_file(args.state)
+    try:
+        with open(path) as f:
+            pid = int(f.read().strip())
+    except (OSError, ValueError):
+        return 0
+    if is_our_server(pid):
+        os.kill(pid, signal.SIGTERM)
+        for _ in range(100):
+            if not is_our_server(pid):
+                break
+            time.sleep(0.05)
+        else:
+            os.kill(pid, signal.SIGKILL)
+    os.remove(path)
+    return 0
+
+
+def start(args):
+    os.makedirs(args.state, exist_ok=True)
+    stop(args)  # a server left behind by an interrupted run
+    if ports_answer(args.port_base):
+        sys.exit("testbed: ports %d-%d are already in use by another program" % (args.port_base, args.port_base + UNTRUSTED_HTTPS))
+    log = open(os.path.join(args.state, "testbed.log"), "ab")
+    command = [sys.executable, os.path.abspath(__file__), "serve", "--payload", args.payload,
+               "--pki", args.pki, "--port-base", str(args.port_base)]
+    # A session of its own and no inherited output, so CTest does not wait for it.
+    child = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
+    with open(pid_file(args.state), "w") as f:
+        f.write(str(child.pid))
+    for _ in range(200):
+        if child.poll() is not None:
+            sys.exit("testbed: the server ended at once; see " + os.path.join(args.state, "testbed.log"))
+        if ports_answer(args.port_base):
+            print("testbed: serving on ports %d-%d (pid %d)" % (args.port_base, args.port_base + UNTRUSTED_HTTPS, child.pid))
+            return 0
+        time.sleep(0.05)
+    stop(args)
+    sys.exit("testbed: the ports did not answer within 10 s")
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Local stand-ins for the installer's outside servers.")
+    commands = parser.add_subparsers(dest="command", required=True)
+    for name in ("serve", "start"):
+        command = commands.add_parser(name)
+        command.add_argument("--payload", required=True)
+        command.add_argument("--pki", required=True)
+        command.add_argument("--port-base", type=int, required=True)
+        if name == "start":
+            command.add_argument("--state", required=True)
+    commands.add_parser("stop").add_argument("--state", required=True)
+    args = parser.parse_args()
+    return {"serve": serve, "start": start, "stop": stop}[args.command](args)
+
+
+if __name__ == "__main__":
+    sys.exit(main() or 0)
