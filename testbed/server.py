@@ -47,22 +47,21 @@ Commands:
                                      start in the background, wait until every port answers
   server.py stop --state DIR         stop the server that start left in DIR
 CTest runs start and stop as the fixture "testbed" (tests testbed.start/testbed.stop).
+The commands, the serving loop and the background start and stop live in daemon.py.
 """
 
-import argparse
 import http.server
 import json
 import os
 import re
-import signal
 import socket
-import socketserver
 import ssl
 import struct
-import subprocess
 import sys
-import threading
 import time
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+import daemon
 
 DOWNLOAD_HTTP, DOWNLOAD_HTTPS, UPDATE_HTTP, UPDATE_HTTPS, UNTRUSTED_HTTPS = range(5)
 CLOSED_PORT_OFFSET = 9
@@ -291,31 +290,11 @@ class handler(http.server.BaseHTTPRequestHandler):
         self.close_connection = True
 
 
-class stand_in(socketserver.ThreadingMixIn, http.server.HTTPServer):
-    daemon_threads = True
-    allow_reuse_address = True
-
+class stand_in(daemon.loopback_server):
     def __init__(self, port, role, payload, tls_context=None):
         self.role = role
         self.payload = payload
-        self.tls_context = tls_context
-        super().__init__(("127.0.0.1", port), handler)
-
-    def finish_request(self, request, client_address):
-        # The handshake runs on the request's own thread, so a client that
-        # refuses the certificate never holds up the others.
-        if self.tls_context is not None:
-            try:
-                request = self.tls_context.wrap_socket(request, server_side=True)
-            except (ssl.SSLError, OSError):
-                return
-        super().finish_request(request, client_address)
-
-    def handle_error(self, request, client_address):
-        kind = sys.exc_info()[0]
-        if kind is not None and issubclass(kind, (ConnectionError, ssl.SSLError, BrokenPipeError, OSError)):
-            return
-        super().handle_error(request, client_address)
+        super().__init__(port, handler, tls_context)
 
 
 def tls_context(pki, name):
@@ -338,97 +317,21 @@ def make_servers(args):
 
 def serve(args):
     os.makedirs(args.payload, exist_ok=True)
-    servers = make_servers(args)
-    stop = threading.Event()
-    signal.signal(signal.SIGTERM, lambda *_: stop.set())
-    signal.signal(signal.SIGINT, lambda *_: stop.set())
-    for server in servers:
-        threading.Thread(target=server.serve_forever, kwargs={"poll_interval": 0.1}, daemon=True).start()
-    sys.stderr.write("serving %s on ports %d-%d\n" % (args.payload, args.port_base, args.port_base + UNTRUSTED_HTTPS))
-    sys.stderr.flush()
-    stop.wait()
-    for server in servers:
-        server.shutdown()
-        server.server_close()
+    daemon.serve_until_signalled(make_servers(args), "serving %s on ports %d-%d" % (
+        args.payload, args.port_base, args.port_base + UNTRUSTED_HTTPS))
 
 
-def ports_answer(base):
-    for offset in range(UNTRUSTED_HTTPS + 1):
-        try:
-            socket.create_connection(("127.0.0.1", base + offset), timeout=0.5).close()
-        except OSError:
-            return False
-    return True
+def add_options(command):
+    command.add_argument("--payload", required=True)
+    command.add_argument("--pki", required=True)
+    command.add_argument("--port-base", type=int, required=True)
 
 
-def pid_file(state):
-    return os.path.join(state, "testbed.pid")
-
-
-def is_our_server(pid):
-    try:
-        with open("/proc/%d/cmdline" % pid, "rb") as f:
-            return os.path.abspath(__file__).encode() in f.read().split(b"\0")
-    except OSError:
-        return False
-
-
-def stop(args):
-    path = pid_file(args.state)
-    try:
-        with open(path) as f:
-            pid = int(f.read().strip())
-    except (OSError, ValueError):
-        return 0
-    if is_our_server(pid):
-        os.kill(pid, signal.SIGTERM)
-        for _ in range(100):
-            if not is_our_server(pid):
-                break
-            time.sleep(0.05)
-        else:
-            os.kill(pid, signal.SIGKILL)
-    os.remove(path)
-    return 0
-
-
-def start(args):
-    os.makedirs(args.state, exist_ok=True)
-    stop(args)  # a server left behind by an interrupted run
-    if ports_answer(args.port_base):
-        sys.exit("testbed: ports %d-%d are already in use by another program" % (args.port_base, args.port_base + UNTRUSTED_HTTPS))
-    log = open(os.path.join(args.state, "testbed.log"), "ab")
-    command = [sys.executable, os.path.abspath(__file__), "serve", "--payload", args.payload,
-               "--pki", args.pki, "--port-base", str(args.port_base)]
-    # A session of its own and no inherited output, so CTest does not wait for it.
-    child = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
-    with open(pid_file(args.state), "w") as f:
-        f.write(str(child.pid))
-    for _ in range(200):
-        if child.poll() is not None:
-            sys.exit("testbed: the server ended at once; see " + os.path.join(args.state, "testbed.log"))
-        if ports_answer(args.port_base):
-            print("testbed: serving on ports %d-%d (pid %d)" % (args.port_base, args.port_base + UNTRUSTED_HTTPS, child.pid))
-            return 0
-        time.sleep(0.05)
-    stop(args)
-    sys.exit("testbed: the ports did not answer within 10 s")
-
-
-def main():
-    parser = argparse.ArgumentParser(description="Local stand-ins for the installer's outside servers.")
-    commands = parser.add_subparsers(dest="command", required=True)
-    for name in ("serve", "start"):
-        command = commands.add_parser(name)
-        command.add_argument("--payload", required=True)
-        command.add_argument("--pki", required=True)
-        command.add_argument("--port-base", type=int, required=True)
-        if name == "start":
-            command.add_argument("--state", required=True)
-    commands.add_parser("stop").add_argument("--state", required=True)
-    args = parser.parse_args()
-    return {"serve": serve, "start": start, "stop": stop}[args.command](args)
+def serve_options(args):
+    ports = [args.port_base + offset for offset in range(UNTRUSTED_HTTPS + 1)]
+    return ["--payload", args.payload, "--pki", args.pki, "--port-base", args.port_base], ports
 
 
 if __name__ == "__main__":
-    sys.exit(main() or 0)
+    sys.exit(daemon.main(__file__, "testbed", "Local stand-ins for the installer's outside servers.",
+                         add_options, serve, serve_options))

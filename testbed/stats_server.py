@@ -32,20 +32,18 @@ Commands:
   stats_server.py start --pki DIR --port N --state DIR   (background; waits until it answers)
   stats_server.py stop --state DIR
 CTest runs start and stop as the fixture "testbed_stats" (testbed_stats.start/.stop).
+The commands, the serving loop and the background start and stop live in daemon.py.
 """
-import argparse
 import http.server
 import json
 import os
 import re
-import signal
-import socket
-import socketserver
 import ssl
-import subprocess
 import sys
 import threading
-import time
+
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+import daemon
 
 COUNTERS = {"total": 41234567, "added5days": 4321, "removed5days": 765}
 
@@ -129,122 +127,29 @@ class handler(http.server.BaseHTTPRequestHandler):
         self.wfile.write(body)
 
 
-class stats_server(socketserver.ThreadingMixIn, http.server.HTTPServer):
-    daemon_threads = True
-    allow_reuse_address = True
-
+class stats_server(daemon.loopback_server):
     def __init__(self, port, tls):
-        self.tls = tls
         self.lock = threading.Lock()
         self.reports = []
         self.requests = []
-        super().__init__(("127.0.0.1", port), handler)
-
-    def finish_request(self, request, client_address):
-        # The handshake runs on the request's own thread, so a client that
-        # refuses the certificate holds up nobody.
-        try:
-            request = self.tls.wrap_socket(request, server_side=True)
-        except (ssl.SSLError, OSError):
-            return
-        super().finish_request(request, client_address)
-
-    def handle_error(self, request, client_address):
-        kind = sys.exc_info()[0]
-        if kind is not None and issubclass(kind, OSError):
-            return
-        super().handle_error(request, client_address)
+        super().__init__(port, handler, tls)
 
 
 def serve(args):
     tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     tls.load_cert_chain(os.path.join(args.pki, "server.pem"), os.path.join(args.pki, "server.key"))
-    server = stats_server(args.port, tls)
-    stop = threading.Event()
-    signal.signal(signal.SIGTERM, lambda *_: stop.set())
-    signal.signal(signal.SIGINT, lambda *_: stop.set())
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    sys.stderr.write("statistics stand-in on port %d\n" % args.port)
-    sys.stderr.flush()
-    stop.wait()
-    server.shutdown()
-    server.server_close()
+    daemon.serve_until_signalled([stats_server(args.port, tls)], "statistics stand-in on port %d" % args.port)
 
 
-def port_answers(port):
-    try:
-        socket.create_connection(("127.0.0.1", port), timeout=0.5).close()
-        return True
-    except OSError:
-        return False
+def add_options(command):
+    command.add_argument("--pki", required=True)
+    command.add_argument("--port", type=int, required=True)
 
 
-def pid_file(state):
-    return os.path.join(state, "stats_server.pid")
-
-
-def is_our_server(pid):
-    try:
-        with open("/proc/%d/cmdline" % pid, "rb") as f:
-            return os.path.basename(__file__).encode() in f.read()
-    except OSError:
-        return False
-
-
-def stop(args):
-    path = pid_file(args.state)
-    try:
-        with open(path) as f:
-            pid = int(f.read().strip())
-    except (OSError, ValueError):
-        return 0
-    if is_our_server(pid):
-        os.kill(pid, signal.SIGTERM)
-        for _ in range(100):
-            if not is_our_server(pid):
-                break
-            time.sleep(0.05)
-        else:
-            os.kill(pid, signal.SIGKILL)
-    os.remove(path)
-    return 0
-
-
-def start(args):
-    os.makedirs(args.state, exist_ok=True)
-    stop(args)  # a server left behind by an interrupted run
-    if port_answers(args.port):
-        sys.exit("stats_server: port %d is already in use by another program" % args.port)
-    log = open(os.path.join(args.state, "stats_server.log"), "ab")
-    command = [sys.executable, os.path.abspath(__file__), "serve", "--pki", args.pki, "--port", str(args.port)]
-    # A session of its own and no inherited output, so CTest does not wait for it.
-    child = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=log, stderr=log, start_new_session=True)
-    with open(pid_file(args.state), "w") as f:
-        f.write(str(child.pid))
-    for _ in range(200):
-        if child.poll() is not None:
-            sys.exit("stats_server: the server ended at once; see " + os.path.join(args.state, "stats_server.log"))
-        if port_answers(args.port):
-            print("stats_server: serving on port %d (pid %d)" % (args.port, child.pid))
-            return 0
-        time.sleep(0.05)
-    stop(args)
-    sys.exit("stats_server: the port did not answer within 10 s")
-
-
-def main():
-    parser = argparse.ArgumentParser(description="Local stand-in for the installer's statistics server.")
-    commands = parser.add_subparsers(dest="command", required=True)
-    for name in ("serve", "start"):
-        command = commands.add_parser(name)
-        command.add_argument("--pki", required=True)
-        command.add_argument("--port", type=int, required=True)
-        if name == "start":
-            command.add_argument("--state", required=True)
-    commands.add_parser("stop").add_argument("--state", required=True)
-    args = parser.parse_args()
-    return {"serve": serve, "start": start, "stop": stop}[args.command](args)
+def serve_options(args):
+    return ["--pki", args.pki, "--port", args.port], [args.port]
 
 
 if __name__ == "__main__":
-    sys.exit(main() or 0)
+    sys.exit(daemon.main(__file__, "stats_server", "Local stand-in for the installer's statistics server.",
+                         add_options, serve, serve_options))

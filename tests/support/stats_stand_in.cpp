@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <sstream>
 
-// Boost 1.74's JSON parser still includes the old bind header, which announces
-// its global placeholders at every compile; we use none of them.
-#define BOOST_BIND_GLOBAL_PLACEHOLDERS
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
 
