@@ -97,8 +97,11 @@ bool CMainDlg::handle_registered(UINT message, WPARAM wparam, LPARAM lparam, LRE
         post_fail_ = wparam != 0;
     } else if (message == messages::get_post_fail) {
         result = post_fail_ ? 1 : 0;
-    } else if (message == messages::installation_error) {
-        messages::take_text(lparam);  // the installer goes on with the next product
+    } else if (message == messages::installation_error || message == messages::downloading_installation ||
+               message == messages::installing_product || message == messages::downloading_error) {
+        // Texts belong to the receiver; until the pages that show them exist, the
+        // dialog is the last receiver. (The installer goes on after an error.)
+        messages::take_text(lparam);
     } else if (message == messages::report) {
         std::unique_ptr<char[]> first(reinterpret_cast<char*>(wparam));
         std::unique_ptr<char[]> second(reinterpret_cast<char*>(lparam));

@@ -22,11 +22,17 @@ namespace {
 
 constexpr int default_timeout_ms = 60000;
 
-// Read GetLastError() before anything else can change it.
+[[noreturn]] void fail(const std::string& step, DWORD error)
+{
+    throw std::runtime_error(step + " [" + error_text(error) + "]");
+}
+
+// Read GetLastError() before anything else can change it; a step text that
+// takes formatting to build goes through the overload above with the error
+// captured first (formatting may reset the last error).
 [[noreturn]] void fail(const std::string& step)
 {
-    const DWORD error = GetLastError();
-    throw std::runtime_error(step + " [" + error_text(error) + "]");
+    fail(step, GetLastError());
 }
 
 } // namespace
@@ -80,8 +86,10 @@ void* session::handle() const
 connection::connection(session& owner, const std::wstring& host, std::uint16_t port)
     : handle_(WinHttpConnect(owner.handle(), host.c_str(), port, 0)), owner_(&owner)
 {
-    if (!handle_)
-        fail((boost::format("http connection to %1%:%2% failed with error") % to_narrow(host) % port).str());
+    if (!handle_) {
+        const DWORD error = GetLastError();
+        fail((boost::format("http connection to %1%:%2% failed with error") % to_narrow(host) % port).str(), error);
+    }
 }
 
 connection::~connection() = default;
@@ -104,8 +112,10 @@ request::request(connection& owner, const std::wstring& verb, const std::wstring
                                  WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0)),
       owner_(&owner), expects_body_(verb != L"HEAD")
 {
-    if (!handle_)
-        fail((boost::format("http request %1% failed with error") % to_narrow(path)).str());
+    if (!handle_) {
+        const DWORD error = GetLastError();
+        fail((boost::format("http request %1% failed with error") % to_narrow(path)).str(), error);
+    }
     // No client certificate; the server's certificate is left to the system to
     // validate, so an impostor on the network fails the request.
     if (secure && !WinHttpSetOption(handle_.get(), WINHTTP_OPTION_CLIENT_CERT_CONTEXT, WINHTTP_NO_CLIENT_CERT_CONTEXT, 0))

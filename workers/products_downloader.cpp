@@ -30,14 +30,19 @@ std::string narrow_name(const product_descriptor& product)
     throw std::runtime_error(boost::str(boost::format("%1% installer corrupted") % narrow_name(product)));
 }
 
-// Writes the whole body; false when the file cannot be created or written in full.
-// Shared for reading, writing and deleting, so nothing that looks at the folder
-// (a virus scanner) makes the download fail.
+// Writes the whole body into a new file; false when the file cannot be created or
+// written in full. The temporary folder belongs to the user while this process
+// runs elevated, so whatever stands at the path (a hard link or a junction
+// planted to aim the write at a system file) is removed first and the file is
+// created afresh, never opened through a link. Shared for reading only, so a
+// virus scanner can look at it but nobody can change it while it is written.
 bool save(const std::wstring& path, const std::vector<std::uint8_t>& body)
 {
-    const general::windows::unique_file file{CreateFileW(path.c_str(), GENERIC_WRITE,
-                                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                                         nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
+    DeleteFileW(path.c_str());
+    const general::windows::unique_file file{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                                         CREATE_NEW,
+                                                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                                         nullptr)};
     if (!file)
         return false;
     constexpr std::size_t largest_write = 1u << 30;
@@ -96,13 +101,20 @@ void products_downloader::run(std::stop_token stop)
             return;
         PostMessageW(window_, messages::installations_downloaded, 0, 0);
     } catch (const std::exception& failure) {
-        const std::wstring text = general::windows::to_wide(failure.what());
+        report_failure(failure.what());
+    } catch (...) {
+        report_failure(nullptr);
+    }
+}
+
+// Nothing may leave the worker thread, not even a failure to report a failure.
+void products_downloader::report_failure(const char* description) noexcept
+{
+    try {
+        const std::wstring text = description ? general::windows::to_wide(description) : L"unknown error";
         error(text);
         messages::post_text(window_, messages::downloading_error, text);
     } catch (...) {
-        const std::wstring text = L"unknown error";
-        error(text);
-        messages::post_text(window_, messages::downloading_error, text);
     }
 }
 

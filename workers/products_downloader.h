@@ -45,6 +45,9 @@ public:
 
 private:
     void run(std::stop_token stop);
+    // Logs and posts the error text of a run that failed; description null for a
+    // failure that is not a standard exception.
+    void report_failure(const char* description) noexcept;
     void fetch(general::windows::http::session& session, const product_descriptor& product);
     // The body of a 200 answer; anything else, or a failed send, is a failed transfer.
     std::vector<std::uint8_t> transfer(general::windows::http::session& session, const product_descriptor& product,

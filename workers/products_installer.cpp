@@ -35,13 +35,20 @@ void products_installer::run(std::stop_token stop)
             return;
         PostMessageW(window_, messages::installations_done, 0, 0);
     } catch (const std::exception& failure) {
-        const std::wstring text = general::windows::to_wide(failure.what());
+        report_failure(failure.what());
+    } catch (...) {
+        report_failure(nullptr);
+    }
+}
+
+// Nothing may leave the worker thread, not even a failure to report a failure.
+void products_installer::report_failure(const char* description) noexcept
+{
+    try {
+        const std::wstring text = description ? general::windows::to_wide(description) : L"unknown error";
         error(text);
         messages::post_text(window_, messages::installation_error, text);
     } catch (...) {
-        const std::wstring text = L"unknown error";
-        error(text);
-        messages::post_text(window_, messages::installation_error, text);
     }
 }
 

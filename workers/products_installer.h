@@ -39,6 +39,9 @@ public:
 
 private:
     void run(std::stop_token stop);
+    // Logs and posts the error text of a run that failed; description null for a
+    // failure that is not a standard exception.
+    void report_failure(const char* description) noexcept;
     void install(const product_descriptor& product);
 
     std::vector<product_descriptor> products_;

@@ -235,6 +235,22 @@ TEST_F(downloader_test, a_file_that_cannot_be_written_is_corrupted_even_when_an_
     EXPECT_EQ(last_text(), L"Quobex installer corrupted");
 }
 
+TEST_F(downloader_test, a_hard_link_planted_at_the_download_path_is_replaced_not_written_through)
+{
+    // Somebody aims the elevated download at another file by linking its name in
+    // the user's temporary folder to it.
+    const auto victim = temp.path() / L"victim.txt";
+    { std::ofstream(victim, std::ios::binary) << "keep me"; }
+    const auto planted = temp.path() / L"qbx623x64.exe";
+    ASSERT_TRUE(CreateHardLinkW(planted.c_str(), victim.c_str(), nullptr));
+
+    run({archiver(archiver_url())});
+
+    EXPECT_EQ(steps(), (std::vector<UINT>{messages::downloading_installation, messages::installations_downloaded}));
+    EXPECT_EQ(file_bytes(victim), "keep me");
+    EXPECT_EQ(file_bytes(planted), file_bytes(payloads / L"qbx623x64.exe"));
+}
+
 TEST_F(downloader_test, an_address_with_a_port_that_is_not_one_ends_the_run_without_an_event)
 {
     run({archiver(L"https://localhost:99999/win/qbx623x64.exe")});
