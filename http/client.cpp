@@ -202,8 +202,11 @@ std::int64_t request::announced_length()
     if (!WinHttpQueryHeaders(handle_.get(), WINHTTP_QUERY_CONTENT_LENGTH, WINHTTP_HEADER_NAME_BY_INDEX, text, &size,
                              WINHTTP_NO_HEADER_INDEX))
         return 0;
-    // A value that is not a number throws boost::bad_lexical_cast.
-    return boost::lexical_cast<std::int64_t>(std::wstring(text, size / sizeof(wchar_t)));
+    // A value that is not a number throws boost::bad_lexical_cast. A negative one
+    // announces nothing usable and counts as no length, so no observer is told
+    // of a size below zero.
+    const auto length = boost::lexical_cast<std::int64_t>(std::wstring(text, size / sizeof(wchar_t)));
+    return length < 0 ? 0 : length;
 }
 
 void request::reserve(std::vector<std::uint8_t>& result, std::int64_t length_announced)

@@ -31,6 +31,7 @@ prefixes can be stacked ("/fault/no-length/fault/slow/generated/100000"):
   /fault/no-length/...   body without Content-Length, ended by closing the connection
   /fault/chunked/...     body without Content-Length, chunked transfer encoding
   /fault/bad-length/...  "Content-Length: many" in place of a number
+  /fault/negative-length/...  "Content-Length: -1", body ended by closing the connection
   /fault/reset/...       announces the full length, sends half the body, then resets
                          the connection (TCP RST)
   /fault/truncate/...    announces the full length, sends half, then closes cleanly
@@ -123,6 +124,8 @@ def parse_faults(path):
                 chosen.length = "chunked"
             elif kind == "bad-length":
                 chosen.length = "bad"
+            elif kind == "negative-length":
+                chosen.length = "negative"
             elif kind in ("reset", "truncate"):
                 chosen.ending = kind
             elif kind in ("tampered", "unsigned"):
@@ -229,9 +232,11 @@ class handler(http.server.BaseHTTPRequestHandler):
             self.send_header("Content-Length", str(size))
         elif chosen.length == "bad":
             self.send_header("Content-Length", "many")
+        elif chosen.length == "negative":
+            self.send_header("Content-Length", "-1")
         elif chosen.length == "chunked":
             self.send_header("Transfer-Encoding", "chunked")
-        if chosen.length in ("none", "bad"):
+        if chosen.length in ("none", "bad", "negative"):
             self.send_header("Connection", "close")
             self.close_connection = True
         self.end_headers()

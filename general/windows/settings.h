@@ -1,8 +1,9 @@
 #pragma once
 // The installer's few settings. Read from the protection product's installation
 // key on every call (nothing cached), with built-in defaults when the product is
-// not installed. Safe from any thread. A value stored with a non-text type makes
-// the read throw boost::bad_get.
+// not installed. Safe from any thread. A value stored as a number or bytes makes
+// the read throw boost::bad_get; one of a type the registry reader does not know
+// (REG_EXPAND_SZ, REG_MULTI_SZ) throws std::runtime_error.
 #include <string>
 
 namespace general::windows {
