@@ -13,6 +13,7 @@
 #include "app/main_dialog.h"
 #include "general/log/file.h"
 #include "general/log/log.h"
+#include "general/windows/com.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
 #include "general/windows/ui/message_loop.h"
@@ -23,21 +24,6 @@ namespace {
 
 using general::windows::ui::app_module;
 using general::windows::ui::message_loop;
-
-class com_apartment {
-public:
-    com_apartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~com_apartment()
-    {
-        if (initialised_)
-            CoUninitialize();
-    }
-    com_apartment(const com_apartment&) = delete;
-    com_apartment& operator=(const com_apartment&) = delete;
-
-private:
-    bool initialised_;
-};
 
 class gdiplus_session {
 public:
@@ -121,7 +107,7 @@ int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
     start_logging();
     int exit_code = 0;
     {
-        com_apartment com;
+        general::windows::com_apartment com;
         register_bar_classes();
         module_session module;
         gdiplus_session gdiplus;

@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include "app/configuration.h"
+#include "general/windows/com.h"
 #include "general/windows/settings.h"
 #include "general/windows/text.h"
 #include "http/client.h"
@@ -17,26 +18,9 @@ namespace http = general::windows::http;
 
 constexpr int timeout_ms = 5000;
 
-// COM for the calling thread while the identifier is computed. A thread that
-// already runs another apartment model keeps it, and is not uninitialised.
-class com_scope {
-public:
-    com_scope() noexcept : initialized_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ~com_scope()
-    {
-        if (initialized_)
-            CoUninitialize();
-    }
-    com_scope(const com_scope&) = delete;
-    com_scope& operator=(const com_scope&) = delete;
-
-private:
-    bool initialized_;
-};
-
 std::wstring computed_machine_id()
 {
-    const com_scope com;
+    const general::windows::com_apartment com;  // while the identifier is computed
     return machine_id::machine_identifier();
 }
 
