@@ -9,6 +9,7 @@
 #include "general/translation/translation.h"
 #include "general/windows/resource.h"
 #include "general/windows/text.h"
+#include "http/statistics_events.h"
 #include "resources/resource_ids.h"
 #include "views/theme.h"
 
@@ -139,7 +140,8 @@ void CMainDlg::on_cancel_command(int command_id)
 {
     post_to_self(messages::set_post_cancel, 1);
     if (mode_ == launch_mode::uninstall)
-        SendMessageW(hwnd(), messages::add_stats_event, 23, 0);  // uninstall-page1-cancel
+        SendMessageW(hwnd(), messages::add_stats_event,
+                     statistics::number_of(statistics::event::uninstall_page1_cancel), 0);
     end_run(mode_ == launch_mode::install ? 0 : command_id);
 }
 

@@ -12,42 +12,18 @@
 
 #include <utility>
 
+#include "general/windows/com.h"
 #include "general/windows/handle.h"
 
 namespace machine_id {
 
 namespace {
 
+using general::windows::com_ptr;
+
 const wchar_t* const wmi_namespace = L"ROOT\\WMI";
 const wchar_t* const tables_class = L"MSSMBios_RawSMBiosTables";
 const wchar_t* const tables_property = L"SMBiosData";
-
-// Owner of one reference to a COM interface.
-template <typename Interface> class com_ptr {
-public:
-    com_ptr() noexcept = default;
-    ~com_ptr() { reset(); }
-    com_ptr(const com_ptr&) = delete;
-    com_ptr& operator=(const com_ptr&) = delete;
-
-    Interface* get() const noexcept { return pointer_; }
-    Interface* operator->() const noexcept { return pointer_; }
-    Interface** put() noexcept
-    {
-        reset();
-        return &pointer_;
-    }
-    void** put_void() noexcept { return reinterpret_cast<void**>(put()); }
-
-private:
-    void reset() noexcept
-    {
-        if (pointer_)
-            std::exchange(pointer_, nullptr)->Release();
-    }
-
-    Interface* pointer_ = nullptr;
-};
 
 class bstr {
 public:

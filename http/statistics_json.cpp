@@ -1,5 +1,7 @@
 #include "http/statistics_json.h"
 
+#include "http/statistics_events.h"
+
 #include <exception>
 #include <sstream>
 
@@ -10,37 +12,10 @@ namespace statistics {
 
 event_table make_event_table()
 {
-    return {
-        {1, L"startpage-install-both"},
-        {2, L"startpage-install-quobex-only"},
-        {3, L"startpage-why-recommended"},
-        {4, L"startpage-cancel"},
-        {5, L"startpage-eula-quobex"},
-        {6, L"startpage-eula-zeb"},
-        {7, L"completepage-ok"},
-        {8, L"cancelpage-cancel"},
-        {9, L"cancelpage-install"},
-        {10, L"cancelpage-eula-quobex"},
-        {11, L"cancelpage-eula-zeb"},
-        {12, L"postcancelpage-why-recommended"},
-        {13, L"postcancelpage-install-both"},
-        {14, L"postcancelpage-install-quobex-only"},
-        {15, L"failed-download-quobex"},
-        {16, L"failed-download-kv"},
-        {17, L"postfail-retry"},
-        {18, L"postfail-close"},
-        {19, L"postfail-close-cancel"},
-        {20, L"postfail-close-install"},
-        {21, L"uninstall-page1-abort"},
-        {22, L"uninstall-page1-continue"},
-        {23, L"uninstall-page1-cancel"},
-        {24, L"uninstall-page1-ok"},
-        {25, L"uninstall-page2-abort"},
-        {26, L"uninstall-page2-continue"},
-        {27, L"uninstall-page2-cancel"},
-        {28, L"uninstall-page2-finish"},
-        {29, L"uninstall-complete"},
-    };
+    event_table table;
+    for (const auto& [number, key] : event_keys)
+        table.emplace(number_of(number), key);
+    return table;
 }
 
 std::wstring events_body(const std::vector<int>& batch, const event_table& keys, const std::wstring& machine_id,

@@ -1,14 +1,18 @@
 #pragma once
-// The calling thread in COM's single-threaded apartment for the object's life.
-// A thread that already runs another apartment model keeps it and is not
-// uninitialised afterwards, so nesting and foreign threads stay balanced.
+// COM ownership: the calling thread's apartment for an object's life, and one
+// reference to an interface.
 #include <winsock2.h>
 #include <windows.h>
 
 #include <objbase.h>
 
+#include <utility>
+
 namespace general::windows {
 
+// The calling thread in COM's single-threaded apartment for the object's life.
+// A thread that already runs another apartment model keeps it and is not
+// uninitialised afterwards, so nesting and foreign threads stay balanced.
 class com_apartment {
 public:
     com_apartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
@@ -22,6 +26,56 @@ public:
 
 private:
     bool initialised_;
+};
+
+// Owner of one reference to a COM interface; move-only. Release runs on
+// destruction and before `put` hands out the slot for a new reference.
+template <typename Interface>
+class com_ptr {
+public:
+    com_ptr() noexcept = default;
+    ~com_ptr() { reset(); }
+    com_ptr(com_ptr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    com_ptr& operator=(com_ptr&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+    com_ptr(const com_ptr&) = delete;
+    com_ptr& operator=(const com_ptr&) = delete;
+
+    Interface* get() const noexcept { return pointer_; }
+    Interface* operator->() const noexcept { return pointer_; }
+    explicit operator bool() const noexcept { return pointer_ != nullptr; }
+
+    Interface** put() noexcept
+    {
+        reset();
+        return &pointer_;
+    }
+    void** put_void() noexcept { return reinterpret_cast<void**>(put()); }
+
+    // Another interface `id` of the same object; empty when the object lacks it.
+    template <typename Other>
+    com_ptr<Other> query(REFIID id) const noexcept
+    {
+        com_ptr<Other> other;
+        if (pointer_)
+            pointer_->QueryInterface(id, other.put_void());
+        return other;
+    }
+
+    void reset() noexcept
+    {
+        if (pointer_)
+            std::exchange(pointer_, nullptr)->Release();
+    }
+
+private:
+    Interface* pointer_ = nullptr;
 };
 
 } // namespace general::windows

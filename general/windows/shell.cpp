@@ -1,7 +1,16 @@
 // Starting programs and addresses through the shell.
 #include "general/windows/system.h"
 
+#include <exdisp.h>
+#include <oleauto.h>
+#include <servprov.h>
 #include <shellapi.h>
+#include <shldisp.h>
+#include <shlguid.h>
+#include <shlobj.h>
+
+#include "general/log/log.h"
+#include "general/windows/com.h"
 
 namespace general::windows {
 
@@ -15,6 +24,71 @@ bool shell_execute(const wchar_t* verb, const std::wstring& file, const std::wst
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
+// A VARIANT cleared on scope exit.
+struct variant {
+    variant() noexcept { VariantInit(&value); }
+    ~variant() { VariantClear(&value); }
+    variant(const variant&) = delete;
+    variant& operator=(const variant&) = delete;
+    VARIANT value;
+};
+
+// The shell automation object of the desktop window's own process (the shell
+// the user logged on to), reached through the desktop folder view.
+com_ptr<IShellDispatch2> desktop_shell()
+{
+    com_ptr<IShellWindows> windows;
+    // CLSCTX_ALL: the local server alone is not registered everywhere the shell runs.
+    if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL, IID_IShellWindows, windows.put_void())))
+        return {};
+    variant location;
+    variant root;
+    long desktop_window = 0;
+    com_ptr<IDispatch> dispatch;
+    if (windows->FindWindowSW(&location.value, &root.value, SWC_DESKTOP, &desktop_window, SWFO_NEEDDISPATCH,
+                              dispatch.put()) != S_OK ||
+        !dispatch)
+        return {};
+    com_ptr<IServiceProvider> services = dispatch.query<IServiceProvider>(IID_IServiceProvider);
+    com_ptr<IShellBrowser> browser;
+    if (!services ||
+        FAILED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, browser.put_void())))
+        return {};
+    com_ptr<IShellView> view;
+    if (FAILED(browser->QueryActiveShellView(view.put())))
+        return {};
+    com_ptr<IDispatch> background;
+    if (FAILED(view->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch, background.put_void())))
+        return {};
+    com_ptr<IShellFolderViewDual> folder_view = background.query<IShellFolderViewDual>(IID_IShellFolderViewDual);
+    com_ptr<IDispatch> application;
+    if (!folder_view || FAILED(folder_view->get_Application(application.put())) || !application)
+        return {};
+    return application.query<IShellDispatch2>(IID_IShellDispatch2);
+}
+
+bool open_through_desktop_shell(const std::wstring& address)
+{
+    const com_apartment apartment;
+    const com_ptr<IShellDispatch2> shell = desktop_shell();
+    if (!shell)
+        return false;
+    BSTR file = SysAllocString(address.c_str());
+    if (!file)
+        return false;
+    variant arguments;  // VT_EMPTY: none
+    variant folder;
+    variant verb;
+    verb.value.vt = VT_BSTR;
+    verb.value.bstrVal = SysAllocString(L"open");
+    variant show;
+    show.value.vt = VT_I4;
+    show.value.lVal = SW_SHOWNORMAL;
+    const HRESULT result = shell->ShellExecute(file, arguments.value, folder.value, verb.value, show.value);
+    SysFreeString(file);
+    return SUCCEEDED(result);
+}
+
 } // namespace
 
 bool run_elevated(const std::wstring& program, const std::wstring& parameters)
@@ -22,15 +96,23 @@ bool run_elevated(const std::wstring& program, const std::wstring& parameters)
     return shell_execute(L"runas", program, parameters);
 }
 
-void open_url(const std::wstring& address)
+bool open_address(const std::wstring& address)
 {
-    // By its full path: given a bare name, the shell would also look in the
-    // current and the executable's folder (a Downloads folder) and run a planted
-    // rundll32.exe with our administrator rights.
-    const std::wstring folder = system_directory();
-    if (folder.empty())
-        return;
-    shell_execute(L"open", folder + L"\\rundll32.exe", L"url.dll,FileProtocolHandler " + address);
+    const log::prefix log{L"shell"};
+    if (address.empty())
+        return false;
+    // The desktop's shell runs with the rights the user logged on with, so the
+    // browser it starts does not inherit our administrator rights.
+    if (open_through_desktop_shell(address)) {
+        log.info(L"opened " + address + L" through the desktop shell");
+        return true;
+    }
+    const bool opened = shell_execute(L"open", address, {});
+    if (opened)
+        log.info(L"opened " + address + L" directly, with this process's rights: the desktop shell was not reachable");
+    else
+        log.error(L"could not open " + address);
+    return opened;
 }
 
 } // namespace general::windows

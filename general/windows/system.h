@@ -60,7 +60,13 @@ std::wstring temp_directory();
 std::wstring special_folder(int csidl);
 std::wstring system_directory();
 bool is_process_running(const std::wstring& image_name, DWORD skip_process_id, bool case_sensitive);
-void open_url(const std::wstring& address);
+// Opens an address (a web page, a file) with the program the user chose for it.
+// Where the desktop's shell can be reached, the shell starts that program, so it
+// runs with the user's normal rights even when this process is elevated;
+// otherwise this process starts it. Logs which way was taken. Returns whether
+// the system took the request; it does not wait for the program. The
+// user-interface thread (it may pump messages while the shell answers).
+bool open_address(const std::wstring& address);
 bool verify_file_signature(const std::wstring& path);
 
 // Restricts the DLL search path to the system folder, so a DLL planted beside the

@@ -213,6 +213,22 @@ TEST(window_layer, an_exception_in_a_handler_ends_the_loop_and_is_rethrown_there
     EXPECT_EQ(nullptr, dialog.hwnd());
 }
 
+// The step pages are created again on every step: the second window replaces the
+// first instead of leaving a window whose messages reach an object that has moved on.
+TEST(window_layer, creating_again_replaces_the_window_the_object_had)
+{
+    throwing_dialog dialog;
+    HWND first = dialog.create(GetModuleHandleW(nullptr), 129, nullptr);
+    ASSERT_NE(nullptr, first);
+    HWND second = dialog.create(GetModuleHandleW(nullptr), 129, nullptr);
+    ASSERT_NE(nullptr, second);
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(second, dialog.hwnd());
+    EXPECT_EQ(nullptr, dialog.create(GetModuleHandleW(nullptr), 4321, nullptr));
+    EXPECT_FALSE(IsWindow(second));
+    EXPECT_EQ(nullptr, dialog.hwnd());
+}
+
 TEST(window_layer, a_missing_template_gives_no_window)
 {
     throwing_dialog dialog;

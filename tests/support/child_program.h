@@ -25,6 +25,7 @@ struct child_record {
     std::wstring current_folder;
     DWORD startup_flags = 0;
     WORD show_window = 0;
+    std::wstring parent_image; // "explorer.exe"; empty when the parent had ended
 };
 std::optional<child_record> read_child_record(const std::filesystem::path& program);
 

@@ -48,6 +48,7 @@ dialog::~dialog()
 
 HWND dialog::create(HINSTANCE instance, int template_id, HWND parent, LPARAM init_param)
 {
+    destroy();
     creation args{this, init_param};
     return CreateDialogParamW(instance, MAKEINTRESOURCEW(template_id), parent, &dialog::dialog_proc,
                               reinterpret_cast<LPARAM>(&args));
@@ -55,6 +56,7 @@ HWND dialog::create(HINSTANCE instance, int template_id, HWND parent, LPARAM ini
 
 void dialog::destroy()
 {
+    check_ui_thread(hwnd_);
     if (hwnd_)
         DestroyWindow(hwnd_);
 }

@@ -14,8 +14,9 @@ public:
 
     // Creates the dialog from template `template_id` as a child of `parent` (or a
     // top-level window when null). WM_INITDIALOG reaches handle_message with
-    // `init_param` as its lParam. Returns the window, or null when the template
-    // is missing or creation failed (GetLastError tells why).
+    // `init_param` as its lParam. A window the object still has is destroyed
+    // first, so one object never answers for two windows. Returns the window, or
+    // null when the template is missing or creation failed (GetLastError tells why).
     HWND create(HINSTANCE instance, int template_id, HWND parent, LPARAM init_param = 0);
 
     // Destroys the window if it exists; the object stays usable for a new create.

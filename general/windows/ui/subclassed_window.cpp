@@ -11,6 +11,7 @@ subclassed_window::~subclassed_window()
 
 bool subclassed_window::attach(HWND control)
 {
+    check_ui_thread(control);
     if (!control || hwnd_)
         return false;
     if (!SetWindowSubclass(control, &subclassed_window::subclass_proc, reinterpret_cast<UINT_PTR>(this),
@@ -24,6 +25,7 @@ void subclassed_window::detach()
 {
     if (!hwnd_)
         return;
+    check_ui_thread(hwnd_);
     RemoveWindowSubclass(hwnd_, &subclassed_window::subclass_proc, reinterpret_cast<UINT_PTR>(this));
     hwnd_ = nullptr;
 }

@@ -9,14 +9,39 @@
 // dialogs, the control's original procedure for subclassed controls). The C++
 // object is attached to its window when the window is created (WM_INITDIALOG for
 // dialogs, `attach` for subclassed controls) and detached at WM_NCDESTROY, after
-// which `hwnd()` is null. Everything here runs on the thread that owns the window.
+// which `hwnd()` is null. Everything here runs on the thread that owns the window;
+// debug builds check that on every entry point that touches a window.
 #include <winsock2.h>
 #include <windows.h>
 
-
+#include <cassert>
 #include <exception>
 
+#include "general/windows/handle.h"
+
 namespace general::windows::ui {
+
+// Debug builds: stops when `window` belongs to another thread than the caller.
+// Windows would marshal most calls across threads, but our objects are not
+// guarded for that, so a worker touching a page is a bug to catch early.
+inline void check_ui_thread([[maybe_unused]] HWND window) noexcept
+{
+    assert(!window || GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId());
+}
+
+// The top-level window above `window` (itself when it is one); null for null.
+inline HWND root_window(HWND window) noexcept
+{
+    return window ? GetAncestor(window, GA_ROOT) : nullptr;
+}
+
+struct window_traits {
+    using pointer = HWND;
+    static pointer invalid() noexcept { return nullptr; }
+    static void close(pointer h) noexcept { DestroyWindow(h); }
+};
+// A window we create ourselves (a tooltip), destroyed with its owner object.
+using unique_window = unique_resource<window_traits>;
 
 // An exception must not unwind through the system's window-procedure frames
 // (32-bit MinGW cannot unwind them at all). The window layer catches whatever a

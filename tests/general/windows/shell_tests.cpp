@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "general/windows/com.h"
 #include "general/windows/system.h"
 #include "tests/support/child_program.h"
 #include "tests/support/scratch_folder.h"
@@ -14,9 +15,6 @@ using namespace general::windows;
 namespace fs = std::filesystem;
 
 // --- run_elevated ------------------------------------------------------------
-// open_url has no test: Wine's shell takes rundll32.exe from the system folder
-// even by bare name, so no test here could tell a planted copy from the real one.
-
 TEST(shell, run_elevated_starts_the_program_with_its_parameters)
 {
     test_support::scratch_folder folder;
@@ -26,6 +24,25 @@ TEST(shell, run_elevated_starts_the_program_with_its_parameters)
     ASSERT_TRUE(record.has_value());
     EXPECT_NE(record->command_line.find(L"0 0 /u"), std::wstring::npos);
     EXPECT_FALSE(run_elevated((folder.path() / L"missing.exe").wstring(), L""));
+}
+
+// --- open_address --------------------------------------------------------------
+
+// The tests run elevated as far as the program can tell; what the address opens
+// must be started by the desktop's shell, not inherit this process's rights.
+TEST(shell, open_address_lets_the_desktop_shell_start_what_it_opens)
+{
+    const com_apartment apartment;
+    // A window of ours makes sure the desktop (and its shell) exists.
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    test_support::scratch_folder folder;
+    const auto child = test_support::copy_child_program(folder.path(), L"opened.exe");
+    ASSERT_TRUE(open_address(child.wstring()));
+    const auto record = test_support::wait_for_child_record(child, 10s);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(_wcsicmp(record->parent_image.c_str(), L"explorer.exe"), 0) << record->parent_image;
+    EXPECT_FALSE(open_address(L""));
+    DestroyWindow(window);
 }
 
 // --- verify_file_signature ---------------------------------------------------

@@ -4,10 +4,13 @@
 // second. Other arguments are ignored, so it can stand in for any program.
 //
 // The record, in UTF-8, one item a line: the command line, the current folder,
-// the start-up flags and the show-window value it received. A GUI program that
+// the start-up flags and the show-window value it received, and the image name
+// of the process that started it. A GUI program that
 // opens no window, so starting it never creates a console.
 #include <winsock2.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdlib>
 #include <string>
@@ -33,6 +36,30 @@ std::wstring current_folder()
     return buffer;
 }
 
+// The image name of the process with id `id`; empty when it is not found.
+std::wstring image_name(DWORD id, DWORD* parent = nullptr)
+{
+    const general::windows::unique_snapshot snapshot{CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)};
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = snapshot && Process32FirstW(snapshot.get(), &entry); more;
+         more = Process32NextW(snapshot.get(), &entry)) {
+        if (entry.th32ProcessID == id) {
+            if (parent)
+                *parent = entry.th32ParentProcessID;
+            return entry.szExeFile;
+        }
+    }
+    return {};
+}
+
+std::wstring parent_image_name()
+{
+    DWORD parent = 0;
+    image_name(GetCurrentProcessId(), &parent);
+    return image_name(parent);
+}
+
 void write_record()
 {
     wchar_t own_path[MAX_PATH] = {};
@@ -41,7 +68,8 @@ void write_record()
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
     const std::wstring record = std::wstring{GetCommandLineW()} + L"\n" + current_folder() + L"\n" +
-                                std::to_wstring(startup.dwFlags) + L"\n" + std::to_wstring(startup.wShowWindow) + L"\n";
+                                std::to_wstring(startup.dwFlags) + L"\n" + std::to_wstring(startup.wShowWindow) + L"\n" +
+                                parent_image_name() + L"\n";
     const std::string bytes = utf8(record);
     const general::windows::unique_file file{CreateFileW((std::wstring{own_path} + L".ran").c_str(), GENERIC_WRITE, 0,
                                                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};

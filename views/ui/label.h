@@ -1,0 +1,67 @@
+#pragma once
+// A text painted in the theme's font and colour over the page's background.
+// Takes over an existing static control of a page (see window_layer.h for the
+// handler convention); the control keeps its id, position and size, except that
+// a single-line label grows or shrinks to its text's width, keeping its left edge.
+// User-interface thread only.
+#include <winsock2.h>
+#include <windows.h>
+
+#include <string>
+
+#include "general/windows/gdi.h"
+#include "general/windows/ui/subclassed_window.h"
+#include "views/theme.h"
+
+namespace general::ui {
+
+class label : public general::windows::ui::subclassed_window {
+public:
+    // DT_SINGLELINE | DT_VCENTER.
+    static constexpr UINT default_format = DT_SINGLELINE | DT_VCENTER;
+
+    label();
+
+    // Subclasses the control and makes it transparent (WS_EX_TRANSPARENT), so the
+    // page's background shows around the text. False as subclassed_window::attach.
+    bool attach(HWND control);
+
+    // Colour := settings.normal_color, a new font from settings.font; auto-size;
+    // with `redraw`, the label is repainted at once.
+    void set_text_settings(const text_settings& settings, bool redraw = true);
+    // Stores the text (also as the control's window text, for screen readers),
+    // auto-sizes and repaints at once.
+    void set_text(const std::wstring& text);
+    // DrawTextW flags. With DT_WORDBREAK and DT_VCENTER the lines are centred
+    // vertically in the control; with DT_WORDBREAK the control keeps its size.
+    void set_format(UINT format);
+
+    const std::wstring& text() const noexcept { return text_; }
+    UINT format() const noexcept { return format_; }
+    COLORREF color() const noexcept { return color_; }
+    HFONT font() const noexcept { return font_.get(); }
+
+protected:
+    bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+
+private:
+    void paint();
+    void auto_size();
+    void redraw();
+
+    std::wstring text_;
+    COLORREF color_;
+    general::windows::unique_font font_;
+    UINT format_ = default_format;
+};
+
+// Where the text of a wrapped, vertically centred label starts: for a text
+// `text_height` high in `client`, the top that centres it ((bottom - height -
+// top) / 2, as integers). Texts taller than the control start above it.
+int centred_text_top(const RECT& client, int text_height) noexcept;
+
+// Draws `text` with `format` into `client` of `dc` in the font and colour already
+// selected, centring wrapped texts vertically as labels and buttons do.
+void draw_text(HDC dc, const std::wstring& text, RECT client, UINT format);
+
+} // namespace general::ui
