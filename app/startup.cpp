@@ -1,7 +1,6 @@
 #include "app/startup.h"
 
 #include <objidl.h>
-#include <gdiplus.h>
 #include <commctrl.h>
 
 #include <exception>
@@ -14,6 +13,7 @@
 #include "general/log/file.h"
 #include "general/log/log.h"
 #include "general/windows/com.h"
+#include "general/windows/gdiplus_session.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
 #include "general/windows/ui/message_loop.h"
@@ -25,25 +25,7 @@ namespace {
 using general::windows::ui::app_module;
 using general::windows::ui::message_loop;
 
-class gdiplus_session {
-public:
-    gdiplus_session()
-    {
-        Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback
-        if (Gdiplus::GdiplusStartup(&token_, &input, nullptr) != Gdiplus::Ok)
-            token_ = 0;
-    }
-    ~gdiplus_session()
-    {
-        if (token_)
-            Gdiplus::GdiplusShutdown(token_);
-    }
-    gdiplus_session(const gdiplus_session&) = delete;
-    gdiplus_session& operator=(const gdiplus_session&) = delete;
-
-private:
-    ULONG_PTR token_ = 0;
-};
+using general::windows::gdiplus_session;
 
 class module_session {
 public:

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "general/windows/gdiplus_session.h"
 #include "general/windows/resource.h"
 
 namespace resource_tests {
@@ -29,27 +30,7 @@ inline const std::wstring rt_dialog = L"#5";
 inline const std::wstring rt_group_icon = L"#14";
 inline const std::wstring rt_manifest = L"#24";
 
-// GDI+ for the length of one test suite.
-class gdiplus_session {
-public:
-    gdiplus_session()
-    {
-        Gdiplus::GdiplusStartupInput input;
-        started_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~gdiplus_session()
-    {
-        if (started_)
-            Gdiplus::GdiplusShutdown(token_);
-    }
-    gdiplus_session(const gdiplus_session&) = delete;
-    gdiplus_session& operator=(const gdiplus_session&) = delete;
-    bool started() const { return started_; }
-
-private:
-    ULONG_PTR token_ = 0;
-    bool started_ = false;
-};
+using general::windows::gdiplus_session;
 
 struct com_release {
     void operator()(IUnknown* p) const
