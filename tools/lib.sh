@@ -112,3 +112,7 @@ qel_trust_test_ca() {
     qel_die "could not add the test CA to the Wine prefix $WINEPREFIX"
   echo "the Wine prefix $WINEPREFIX now trusts the test CA $thumbprint"
 }
+
+# qel_wine_path <absolute Linux path>: the same place as Windows programs under
+# Wine name it (drive Z: is the Linux root).
+qel_wine_path() { printf 'Z:%s' "${1//\//\\}"; }
