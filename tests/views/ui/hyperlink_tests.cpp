@@ -211,14 +211,6 @@ TEST_F(links, asks_the_dialog_manager_for_enter_and_space)
     }
 }
 
-TEST_F(links, hand_cursor_and_mouse_input_over_the_link)
-{
-    attach_command_link();
-    EXPECT_EQ(HTCLIENT, SendMessageW(control, WM_NCHITTEST, 0, 0));
-    EXPECT_TRUE(SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ(LoadCursorW(nullptr, IDC_HAND), GetCursor());
-}
-
 TEST_F(links, visited_links_change_colour_on_screen)
 {
     write_text(L"Anchor Color", L"0,0,255");
