@@ -42,6 +42,8 @@ protected:
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
 private:
+    bool animatable() const noexcept;
+    std::uint32_t delay_of(UINT frame) const noexcept;
     void advance();
     void paint();
     void show_frame(UINT frame);

@@ -55,6 +55,8 @@ public:
     const link_colors& colors() const noexcept { return colors_; }
     // The colour the text is painted in now.
     COLORREF text_color() const noexcept { return visited_ ? colors_.visited : colors_.link; }
+    // The tooltip that shows the address; null before attach and after the control is gone.
+    HWND tooltip() const noexcept { return tooltip_.get(); }
 
 protected:
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;

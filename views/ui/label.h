@@ -47,7 +47,9 @@ protected:
 private:
     void paint();
     void auto_size();
-    void redraw();
+    // Repaints the page under `before` (the extent before a change) and under the
+    // label now, then the label.
+    void redraw(const RECT& before);
 
     std::wstring text_;
     COLORREF color_;

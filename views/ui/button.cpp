@@ -1,0 +1,199 @@
+#include "views/ui/button.h"
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "app/messages.h"
+#include "views/ui/label.h"
+
+namespace general::ui {
+
+COLORREF button_text_color(const button_colors& colors, const button_state& state) noexcept
+{
+    if (!state.enabled)
+        return colors.disabled;
+    if (state.pressed || (state.toggle && state.checked))
+        return colors.selected;
+    if (state.hovered)
+        return colors.active;
+    return colors.normal;
+}
+
+button::button()
+    : colors_{GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNHIGHLIGHT),
+              GetSysColor(COLOR_INACTIVECAPTIONTEXT)}
+{
+}
+
+bool button::attach(HWND control)
+{
+    if (!subclassed_window::attach(control))
+        return false;
+    // Owner-draw replaces the button type (push or default push): the standard
+    // procedure then leaves all painting to its owner, which is us.
+    const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
+    SetWindowLongPtrW(control, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
+    // A tooltip without a tool or text: it never shows, but the button has one
+    // like every bitmap button, for pages that want to add a tip later.
+    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
+    repaint();
+    return true;
+}
+
+void button::set_face(Gdiplus::Image* face, const text_settings& settings)
+{
+    face_ = face;
+    font_.reset(CreateFontIndirectW(&settings.font));
+    colors_ = {settings.normal_color, settings.selected_color, settings.active_color, settings.disabled_color};
+    repaint();
+}
+
+void button::set_text(const std::wstring& text)
+{
+    text_ = text;
+    if (hwnd())
+        SetWindowTextW(hwnd(), text_.c_str());
+    repaint();
+}
+
+void button::set_format(UINT format)
+{
+    format_ = format;
+    repaint();
+}
+
+COLORREF button::text_color() const noexcept
+{
+    button_state state;
+    state.enabled = !hwnd() || IsWindowEnabled(hwnd());
+    state.pressed = pressed_;
+    state.toggle = toggle_;
+    state.checked = checked_;
+    return button_text_color(colors_, state);
+}
+
+bool button::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)
+{
+    if (messages::check != 0 && message == messages::check) {
+        const bool checked = wparam != 0;
+        if (checked != checked_) {
+            checked_ = checked;
+            repaint();
+        }
+        result = 0;
+        return true;
+    }
+    switch (message) {
+    case WM_PAINT: {
+        general::windows::paint_dc paint{hwnd()};
+        if (paint.get())
+            this->paint(paint.get());
+        result = 0;
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wparam));
+        result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    case WM_UPDATEUISTATE:
+        result = 0;
+        return true;
+    case WM_SETTEXT:
+        // Keep the window text for screen readers without the standard button's
+        // own repaint of it; ours follows.
+        result = DefWindowProcW(hwnd(), message, wparam, lparam);
+        repaint();
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        result = default_processing(message, wparam, lparam);
+        if (GetCapture() != hwnd())
+            SetCapture(hwnd());
+        set_pressed(GetCapture() == hwnd());
+        return true;
+    case WM_MOUSEMOVE:
+        if (GetCapture() == hwnd()) {
+            POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+            ClientToScreen(hwnd(), &point);
+            RECT window{};
+            GetWindowRect(hwnd(), &window);
+            set_pressed(PtInRect(&window, point) != FALSE);
+        }
+        return false;  // the standard button follows the pointer too, for its click
+    case WM_LBUTTONUP:
+        // The standard processing sends BN_CLICKED when released inside.
+        result = default_processing(message, wparam, lparam);
+        if (GetCapture() == hwnd())
+            ReleaseCapture();
+        return true;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lparam) != hwnd())
+            set_pressed(false);
+        return false;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (wparam == VK_SPACE)
+            set_pressed(message == WM_KEYDOWN);
+        return false;  // the standard processing clicks on space up
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+        result = default_processing(message, wparam, lparam);
+        repaint();
+        return true;
+    case WM_NCDESTROY:
+        tooltip_.reset();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void button::paint(HDC dc)
+{
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    if (face_) {
+        // Scoped: GDI text must not be drawn while GDI+ holds the context.
+        Gdiplus::Graphics graphics{dc};
+        graphics.DrawImage(face_, static_cast<INT>(client.left), static_cast<INT>(client.top),
+                           static_cast<INT>(client.right - client.left), static_cast<INT>(client.bottom - client.top));
+    }
+    if (text_.empty())
+        return;
+    RECT text_area = client;
+    text_area.left += 10;
+    text_area.right -= 10;
+    general::windows::saved_dc_state state{dc};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, text_color());
+    general::windows::selected_object font{dc, font_.get()};
+    draw_text(dc, text_, text_area, format_);
+}
+
+void button::set_pressed(bool pressed)
+{
+    if (pressed == pressed_)
+        return;
+    pressed_ = pressed;
+    repaint();
+}
+
+void button::repaint()
+{
+    if (!hwnd())
+        return;
+    InvalidateRect(hwnd(), nullptr, FALSE);
+    UpdateWindow(hwnd());
+}
+
+} // namespace general::ui
