@@ -3,6 +3,8 @@
 #include <objidl.h>
 #include <gdiplus.h>
 
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 #include <boost/format.hpp>
@@ -228,6 +230,60 @@ general::windows::unique_bitmap base_view::to_hbitmap(const general::ui::image& 
     if (!picture || picture.get()->GetHBITMAP(Gdiplus::Color(0xFF000000), &bitmap) != Gdiplus::Ok)
         throw std::runtime_error("invalid resource");
     return general::windows::unique_bitmap(bitmap);
+}
+
+namespace {
+
+// Where a control's text lies across the page: its left and right ends, in page
+// client coordinates, for text drawn in `font` with the alignment `format`.
+struct text_span {
+    int left;
+    int right;
+    int blank;  // the width of a blank in that font
+};
+
+text_span span_of(HWND page, HWND control, HFONT font, const std::wstring& text, UINT format)
+{
+    RECT box{};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+    const general::windows::window_dc dc{control};
+    const general::windows::selected_object selected{dc.get(), font};
+    SIZE extent{};
+    SIZE blank{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    GetTextExtentPoint32W(dc.get(), L" ", 1, &blank);
+    const int width = std::min<int>(extent.cx, box.right - box.left);
+    if (format & DT_RIGHT)
+        return {box.right - width, box.right, blank.cx};
+    return {box.left, box.left + width, blank.cx};
+}
+
+} // namespace
+
+void base_view::keep_apart(std::initializer_list<int> line)
+{
+    std::optional<int> end_of_previous;
+    for (const int control : line) {
+        HWND window = GetDlgItem(hwnd(), control);
+        text_span span{};
+        if (const auto* text = label_at(control); text && window)
+            span = span_of(hwnd(), window, text->font(), text->text(), text->format());
+        else if (const auto* link = link_at(control); link && window)
+            span = span_of(hwnd(), window, link->font(), link->label(), 0);
+        else
+            continue;
+        if (end_of_previous && span.left < *end_of_previous + span.blank) {
+            const int shift = *end_of_previous + span.blank - span.left;
+            RECT box{};
+            GetWindowRect(window, &box);
+            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
+            SetWindowPos(window, nullptr, box.left + shift, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            span.left += shift;
+            span.right += shift;
+        }
+        end_of_previous = span.right;
+    }
 }
 
 void base_view::set_picture(int control, const general::ui::image& picture)

@@ -160,6 +160,12 @@ protected:
     // show_archiver_only when it is not.
     void show_chosen_products();
 
+    // Keeps a line of texts and links (left to right) from running into each
+    // other where the system's fonts are wider than the layout was drawn for:
+    // each control whose text would start closer than a blank to the text before
+    // it moves right by the difference. Controls never move left.
+    void keep_apart(std::initializer_list<int> line);
+
     const general::ui::image& image_of(int id) const;
     // A GDI bitmap made from `picture` with an opaque black background colour.
     // Throws std::runtime_error "invalid resource" when GDI+ can't make it.

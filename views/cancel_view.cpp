@@ -75,6 +75,13 @@ bool cancel_view::command(int control)
     }
 }
 
+void cancel_view::initialised()
+{
+    // The licence sentence runs over two lines of texts and links.
+    keep_apart({IDC_AGREE_TEXT, IDC_ARCHIVER_LICENCE_LINK});
+    keep_apart({IDC_AGREEMENT_LINK, IDC_AND_TEXT, IDC_PROTECTION_LICENCE_LINK});
+}
+
 abandon_view::abandon_view() : base_view(L"AbandonView", IDD_ABANDON_VIEW) {}
 
 page_layout abandon_view::layout() const

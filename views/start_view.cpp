@@ -75,6 +75,13 @@ bool start_view::command(int control)
     }
 }
 
+void start_view::initialised()
+{
+    // The licence sentence runs over two lines of texts and links.
+    keep_apart({IDC_AGREE_TEXT, IDC_ARCHIVER_LICENCE_LINK});
+    keep_apart({IDC_AGREEMENT_LINK, IDC_AND_TEXT, IDC_PROTECTION_LICENCE_LINK});
+}
+
 void start_view::install()
 {
     const bool both = radio_checked(IDC_BOTH_RADIO);

@@ -22,6 +22,7 @@ public:
 
 protected:
     page_layout layout() const override;
+    void initialised() override;
     bool command(int control) override;
 
 private:

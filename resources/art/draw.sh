@@ -145,6 +145,19 @@ for frame in $(seq 0 11); do
     frames+=( \( -size 512x512 xc:none -draw "$draw" -channel A -threshold 50% +channel \) )
 done
 convert -delay 8 -dispose Background "${frames[@]}" -loop 0 -strip "GIF:$out/process.gif"
+# The background the frames are disposed to must be the transparent colour: some
+# decoders fill a disposed frame with the screen's background colour, which would
+# put the dots on a solid square instead of the page.
+python3 - "$out/process.gif" <<'PY'
+import sys
+path = sys.argv[1]
+data = bytearray(open(path, 'rb').read())
+control = data.find(b'\x21\xf9\x04')
+if control < 0 or not data[control + 3] & 1:
+    sys.exit('draw.sh: process.gif has no transparent colour')
+data[11] = data[control + 6]
+open(path, 'wb').write(data)
+PY
 # Check what was written: twelve frames, each with a real delay, and no extra
 # application block that would make a reader lose the delays.
 delays=$(identify -format '%T ' "$out/process.gif")

@@ -142,9 +142,27 @@ void animated_gif::paint()
         return;
     RECT client{};
     GetClientRect(hwnd(), &client);
-    Gdiplus::Graphics graphics{paint.get()};
-    graphics.DrawImage(image_.get(), static_cast<INT>(client.left), static_cast<INT>(client.top),
-                       static_cast<INT>(client.right - client.left), static_cast<INT>(client.bottom - client.top));
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
+    // Frames have transparent parts and the control never erases: each frame is
+    // composed over the page's own background off screen, then copied in one go,
+    // so no trace of the previous frame stays and nothing flickers.
+    const general::windows::unique_memory_dc memory{CreateCompatibleDC(paint.get())};
+    const general::windows::unique_bitmap canvas{CreateCompatibleBitmap(paint.get(), width, height)};
+    if (!memory || !canvas)
+        return;
+    const general::windows::selected_object selected{memory.get(), canvas.get()};
+    HWND parent = GetParent(hwnd());
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : hwnd(), WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(memory.get()),
+                                                       reinterpret_cast<LPARAM>(hwnd())));
+    const RECT area{0, 0, width, height};
+    FillRect(memory.get(), &area, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    {
+        Gdiplus::Graphics graphics{memory.get()};
+        graphics.DrawImage(image_.get(), 0, 0, width, height);
+    }
+    BitBlt(paint.get(), client.left, client.top, width, height, memory.get(), 0, 0, SRCCOPY);
 }
 
 void animated_gif::show_frame(UINT frame)

@@ -137,6 +137,7 @@ bool hyperlink::attach(HWND control)
         TTTOOLINFOW tool = tool_of(control, address_);
         SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+    fit_to_label();
     InvalidateRect(control, nullptr, TRUE);
     return true;
 }
@@ -152,8 +153,27 @@ void hyperlink::set_label(const std::wstring& label)
     label_ = label;
     if (hwnd()) {
         SetWindowTextW(hwnd(), label_.c_str());
+        fit_to_label();
         InvalidateRect(hwnd(), nullptr, TRUE);
     }
+}
+
+void hyperlink::fit_to_label()
+{
+    // A link cut off in the middle of a word reads as a broken page, and its font
+    // differs between systems: a left-aligned link takes its text's width (and
+    // the focus frame's), keeping its left edge, like a single-line label.
+    if (label_.empty() || (GetWindowLongPtrW(hwnd(), GWL_STYLE) & SS_TYPEMASK) != SS_LEFT)
+        return;
+    const general::windows::window_dc dc{hwnd()};
+    const general::windows::selected_object font{dc.get(), font_.get()};
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc.get(), label_.c_str(), static_cast<int>(label_.size()), &extent))
+        return;
+    RECT place{};
+    GetWindowRect(hwnd(), &place);
+    SetWindowPos(hwnd(), nullptr, 0, 0, extent.cx + 2, place.bottom - place.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void hyperlink::set_visited(bool visited)
@@ -227,6 +247,7 @@ bool hyperlink::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESU
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
+    case WM_UPDATEUISTATE:
         InvalidateRect(hwnd(), nullptr, TRUE);
         return false;
     case WM_NCDESTROY:
@@ -268,7 +289,8 @@ void hyperlink::paint()
         format |= DT_RIGHT;
     DrawTextW(dc, label_.c_str(), static_cast<int>(label_.size()), &client, format);
 
-    if (GetFocus() == hwnd()) {
+    // The focus frame shows once the user works with the keyboard, as on every control.
+    if (GetFocus() == hwnd() && !(SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
         RECT text = client;
         DrawTextW(dc, label_.c_str(), static_cast<int>(label_.size()), &text, format | DT_CALCRECT);
         // DT_CALCRECT measures from the left; move the box under centred or right text.

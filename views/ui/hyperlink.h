@@ -4,7 +4,8 @@
 // a hand cursor, and a tooltip that shows the address. With the command-button
 // style a click (or Enter or Space while it has the focus) does not open
 // anything by itself: the page receives WM_COMMAND/BN_CLICKED with the control's
-// id and decides. See window_layer.h for the handler convention.
+// id and decides. A left-aligned link takes the width of its text, keeping its
+// left edge. See window_layer.h for the handler convention.
 // User-interface thread only.
 #include <winsock2.h>
 #include <windows.h>
@@ -53,6 +54,7 @@ public:
     bool visited() const noexcept { return visited_; }
     DWORD extended_style() const noexcept { return extended_style_; }
     const link_colors& colors() const noexcept { return colors_; }
+    HFONT font() const noexcept { return font_.get(); }
     // The colour the text is painted in now.
     COLORREF text_color() const noexcept { return visited_ ? colors_.visited : colors_.link; }
     // The tooltip that shows the address; null before attach and after the control is gone.
@@ -64,6 +66,7 @@ protected:
 private:
     void paint();
     void click();
+    void fit_to_label();
     void update_tooltip();
 
     std::wstring address_;
