@@ -11,14 +11,12 @@
 #include "general/windows/settings.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
+#include "http/statistics_events.h"
 #include "workers/product_files.h"
 
 namespace http = general::windows::http;
 
 namespace {
-
-constexpr int event_failed_download_archiver = 15; // "failed-download-quobex"
-constexpr int event_failed_download_other = 16;    // "failed-download-kv"
 
 std::string narrow_name(const product_descriptor& product)
 {
@@ -166,7 +164,8 @@ std::vector<std::uint8_t> products_downloader::transfer(http::session& session, 
 
 void products_downloader::report_failed_transfer(const product_descriptor& product)
 {
-    const int event = product.name == L"Quobex" ? event_failed_download_archiver : event_failed_download_other;
-    PostMessageW(window_, messages::add_stats_event, static_cast<WPARAM>(event), 0);
+    const auto event = product.name == L"Quobex" ? statistics::event::failed_download_quobex
+                                                 : statistics::event::failed_download_kv;
+    PostMessageW(window_, messages::add_stats_event, static_cast<WPARAM>(statistics::number_of(event)), 0);
     PostMessageW(window_, messages::send_stats_events, 0, 0);
 }

@@ -308,3 +308,38 @@ TEST_F(page_content, install_without_a_choice_asks_for_one)
     EXPECT_EQ(text, L"Please first select an install above");
     EXPECT_TRUE(host.received().empty()) << test_support::describe(host.received());
 }
+
+// The licence sentence runs over two lines of texts and links drawn for narrower
+// fonts than some systems have: no text may run into the next one.
+TEST_F(page_content, the_licence_lines_keep_their_texts_apart)
+{
+    auto box_of = [](HWND page, int control) {
+        RECT box{};
+        GetWindowRect(GetDlgItem(page, control), &box);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+        return box;
+    };
+    auto text_width = [](HWND window, HFONT font, const std::wstring& text) {
+        const general::windows::window_dc dc{window};
+        const general::windows::selected_object selected{dc.get(), font};
+        SIZE extent{};
+        GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+        return static_cast<LONG>(extent.cx);
+    };
+    start_view start{{}};
+    cancel_view cancel{{}};
+    for (base_view* page : {static_cast<base_view*>(&start), static_cast<base_view*>(&cancel)}) {
+        show(*page);
+        HWND window = page->hwnd();
+        const auto* agreement = page->link_at(IDC_AGREEMENT_LINK);
+        const auto* and_text = page->label_at(IDC_AND_TEXT);
+        // Links are as wide as their text; the right-aligned "and" ends at its box.
+        EXPECT_GE(box_of(window, IDC_AGREEMENT_LINK).right - box_of(window, IDC_AGREEMENT_LINK).left,
+                  text_width(agreement->hwnd(), agreement->font(), agreement->label()));
+        const LONG and_left = box_of(window, IDC_AND_TEXT).right -
+                              text_width(and_text->hwnd(), and_text->font(), and_text->text());
+        EXPECT_LT(box_of(window, IDC_AGREEMENT_LINK).right, and_left) << page->name();
+        EXPECT_LT(box_of(window, IDC_AND_TEXT).right, box_of(window, IDC_PROTECTION_LICENCE_LINK).left)
+            << page->name();
+    }
+}
