@@ -19,36 +19,13 @@ namespace machine_id {
 
 namespace {
 
+using general::windows::bstr;
 using general::windows::com_ptr;
+using general::windows::variant;
 
 const wchar_t* const wmi_namespace = L"ROOT\\WMI";
 const wchar_t* const tables_class = L"MSSMBios_RawSMBiosTables";
 const wchar_t* const tables_property = L"SMBiosData";
-
-class bstr {
-public:
-    explicit bstr(const wchar_t* text) : value_(SysAllocString(text))
-    {
-        if (!value_)
-            throw std::bad_alloc();
-    }
-    ~bstr() { SysFreeString(value_); }
-    bstr(const bstr&) = delete;
-    bstr& operator=(const bstr&) = delete;
-    BSTR get() const noexcept { return value_; }
-
-private:
-    BSTR value_;
-};
-
-// A VARIANT cleared (and whatever it holds, a SAFEARRAY included, freed) on scope exit.
-struct variant {
-    variant() noexcept { VariantInit(&value); }
-    ~variant() { VariantClear(&value); }
-    variant(const variant&) = delete;
-    variant& operator=(const variant&) = delete;
-    VARIANT value;
-};
 
 // Locks a SAFEARRAY's data for reading while it lives.
 class safe_array_data {

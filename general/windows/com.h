@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <objbase.h>
+#include <oleauto.h>
+
+#include <new>
 
 #include <utility>
 
@@ -76,6 +79,34 @@ public:
 
 private:
     Interface* pointer_ = nullptr;
+};
+
+// An automation string, freed on scope exit. Throws std::bad_alloc when it
+// can't be allocated.
+class bstr {
+public:
+    explicit bstr(const wchar_t* text) : value_(SysAllocString(text))
+    {
+        if (!value_)
+            throw std::bad_alloc();
+    }
+    ~bstr() { SysFreeString(value_); }
+    bstr(const bstr&) = delete;
+    bstr& operator=(const bstr&) = delete;
+    BSTR get() const noexcept { return value_; }
+
+private:
+    BSTR value_;
+};
+
+// A VARIANT cleared (and whatever it holds, a SAFEARRAY or a string included,
+// freed) on scope exit.
+struct variant {
+    variant() noexcept { VariantInit(&value); }
+    ~variant() { VariantClear(&value); }
+    variant(const variant&) = delete;
+    variant& operator=(const variant&) = delete;
+    VARIANT value;
 };
 
 } // namespace general::windows

@@ -2,7 +2,6 @@
 #include "general/windows/system.h"
 
 #include <exdisp.h>
-#include <oleauto.h>
 #include <servprov.h>
 #include <shellapi.h>
 #include <shldisp.h>
@@ -23,15 +22,6 @@ bool shell_execute(const wchar_t* verb, const std::wstring& file, const std::wst
     // Values of 32 and below are error codes.
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
-
-// A VARIANT cleared on scope exit.
-struct variant {
-    variant() noexcept { VariantInit(&value); }
-    ~variant() { VariantClear(&value); }
-    variant(const variant&) = delete;
-    variant& operator=(const variant&) = delete;
-    VARIANT value;
-};
 
 // The shell automation object of the desktop window's own process (the shell
 // the user logged on to), reached through the desktop folder view.
@@ -73,9 +63,7 @@ bool open_through_desktop_shell(const std::wstring& address)
     const com_ptr<IShellDispatch2> shell = desktop_shell();
     if (!shell)
         return false;
-    BSTR file = SysAllocString(address.c_str());
-    if (!file)
-        return false;
+    const bstr file{address.c_str()};
     variant arguments;  // VT_EMPTY: none
     variant folder;
     variant verb;
@@ -84,9 +72,7 @@ bool open_through_desktop_shell(const std::wstring& address)
     variant show;
     show.value.vt = VT_I4;
     show.value.lVal = SW_SHOWNORMAL;
-    const HRESULT result = shell->ShellExecute(file, arguments.value, folder.value, verb.value, show.value);
-    SysFreeString(file);
-    return SUCCEEDED(result);
+    return SUCCEEDED(shell->ShellExecute(file.get(), arguments.value, folder.value, verb.value, show.value));
 }
 
 } // namespace

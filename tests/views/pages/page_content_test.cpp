@@ -134,12 +134,6 @@ TEST_F(page_content, pages_in_portuguese_show_the_catalogue_texts)
 // Without the protection product the archiver's logo takes its place.
 TEST_F(page_content, process_and_error_pages_show_the_logos_of_the_chosen_products)
 {
-    auto place_of = [](HWND page, int control) {
-        RECT place{};
-        GetWindowRect(GetDlgItem(page, control), &place);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&place), 2);
-        return place;
-    };
     for (int which = 0; which < 2; ++which) {
         auto make = [&]() -> std::unique_ptr<base_view> {
             if (which == 0)
@@ -154,8 +148,8 @@ TEST_F(page_content, process_and_error_pages_show_the_logos_of_the_chosen_produc
         show(*archiver_only);
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(both->hwnd(), base_view::logo_control))) << which;
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(archiver_only->hwnd(), base_view::logo_control))) << which;
-        const RECT moved = place_of(archiver_only->hwnd(), base_view::archiver_logo_control);
-        const RECT kept = place_of(both->hwnd(), base_view::archiver_logo_control);
+        const RECT moved = box_of(archiver_only->hwnd(), base_view::archiver_logo_control);
+        const RECT kept = box_of(both->hwnd(), base_view::archiver_logo_control);
         EXPECT_EQ(moved.left, kept.left + 170) << which;
         EXPECT_EQ(moved.top, kept.top) << which;
     }
@@ -313,12 +307,6 @@ TEST_F(page_content, install_without_a_choice_asks_for_one)
 // fonts than some systems have: no text may run into the next one.
 TEST_F(page_content, the_licence_lines_keep_their_texts_apart)
 {
-    auto box_of = [](HWND page, int control) {
-        RECT box{};
-        GetWindowRect(GetDlgItem(page, control), &box);
-        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
-        return box;
-    };
     auto text_width = [](HWND window, HFONT font, const std::wstring& text) {
         const general::windows::window_dc dc{window};
         const general::windows::selected_object selected{dc.get(), font};

@@ -59,6 +59,15 @@ protected:
         host.pump();
     }
 
+    // Where control `control` of `page` lies, in the page's client coordinates.
+    static RECT box_of(HWND page, int control)
+    {
+        RECT box{};
+        GetWindowRect(GetDlgItem(page, control), &box);
+        MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+        return box;
+    }
+
     static std::wstring window_text(HWND window)
     {
         wchar_t text[512] = {};
