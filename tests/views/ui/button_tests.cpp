@@ -1,9 +1,9 @@
-// Image buttons: the colour of each state, clicks only when released inside,
-// the check message, the keyboard, and what lands on the button when painted.
+// Image buttons: the text colour of each state, clicks only when released inside,
+// the check message, and what lands on the button when painted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/messages.h"
@@ -11,247 +11,139 @@
 #include "views/ui/button.h"
 
 using namespace widget_tests;
-using general::ui::button;
-using general::ui::button_colors;
-using general::ui::button_state;
 
 namespace {
 
-const int button_id = IDOK;
 const RECT place{10, 10, 110, 40};  // 100 x 30
-const COLORREF text_green = RGB(0, 255, 0);
+const COLORREF green = RGB(0, 255, 0), red = RGB(255, 0, 0), cyan = RGB(0, 255, 255);  // normal, pressed, disabled
 
 class buttons : public gdiplus_suite {
 protected:
     void SetUp() override
     {
         gdiplus_suite::SetUp();
-        control = page.add(L"BUTTON", button_id, L"", place, BS_DEFPUSHBUTTON | WS_TABSTOP);
-        ASSERT_NE(nullptr, control);
         ASSERT_TRUE(widget.attach(control));
-        face = embedded_image(131, L"PNG");
-        widget.set_face(face.get(), settings_with(text_green));
+        widget.set_face(face.get(), settings_with(green));
     }
 
-    void send(UINT message, LPARAM lparam, WPARAM wparam = 0)
+    // The button as WM_PRINTCLIENT paints it over magenta.
+    picture printed() const
     {
-        SendMessageW(control, message, wparam, lparam);
-        host_window::pump();
-    }
-
-    // The button as WM_PRINTCLIENT paints it, over a magenta background.
-    std::vector<std::uint32_t> printed()
-    {
-        const int width = place.right - place.left, height = place.bottom - place.top;
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB};
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ previous = SelectObject(dc, bitmap);
-        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width * height), 0x00FF00FF);
-        std::copy(pixels.begin(), pixels.end(), static_cast<std::uint32_t*>(bits));
-        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        std::copy_n(static_cast<std::uint32_t*>(bits), pixels.size(), pixels.begin());
-        SelectObject(dc, previous);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-        return pixels;
+        return capture(place.right - place.left, place.bottom - place.top, 0x00FF00FF, [&](HDC dc) {
+            SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        });
     }
 
     host_window page;
-    HWND control = nullptr;
-    general::ui::image face;
-    button widget;
+    HWND control = page.add(L"BUTTON", IDOK, L"", place, BS_DEFPUSHBUTTON | WS_TABSTOP);
+    general::ui::image face = embedded_image(131, L"PNG");
+    general::ui::button widget;
 };
+
+// An input message and whether the button shows pressed after it; message 0
+// stands for another window taking the mouse away.
+struct step {
+    UINT message;
+    WPARAM wparam;
+    LPARAM lparam;
+    bool pressed;
+};
+step down(int x, int y) { return {WM_LBUTTONDOWN, MK_LBUTTON, at(x, y), true}; }
+step move(int x, int y, bool pressed) { return {WM_MOUSEMOVE, MK_LBUTTON, at(x, y), pressed}; }
+step up(int x, int y) { return {WM_LBUTTONUP, 0, at(x, y), false}; }
 
 } // namespace
 
 TEST(button_colour, disabled_wins_then_pressed_then_hover_then_normal)
 {
-    const button_colors colours{1, 2, 3, 4};
-    struct row {
-        button_state state;
-        COLORREF colour;
-    };
-    const row rows[] = {
-        {{true, false, false, false, false}, 1},
-        {{true, true, false, false, false}, 2},
-        {{true, false, true, true, false}, 2},   // a checked toggle looks pressed
-        {{true, false, false, true, false}, 1},  // checked without toggling: no change
-        {{true, false, false, false, true}, 3},
-        {{true, true, false, false, true}, 2},
-        {{false, false, false, false, false}, 4},
-        {{false, true, true, true, true}, 4},
-    };
-    for (const auto& each : rows) {
-        SCOPED_TRACE(testing::Message() << "enabled " << each.state.enabled << " pressed " << each.state.pressed
-                                        << " toggle " << each.state.toggle << " checked " << each.state.checked
-                                        << " hovered " << each.state.hovered);
-        EXPECT_EQ(each.colour, general::ui::button_text_color(colours, each.state));
-    }
+    // enabled, pressed, toggle, checked, hovered
+    const std::pair<general::ui::button_state, COLORREF> rows[] = {
+        {{true, false, false, false, false}, 1},  {{true, true, false, false, false}, 2},
+        {{true, false, true, true, false}, 2},    // a checked toggle looks pressed
+        {{true, false, false, true, false}, 1},   // checked without toggling: no change
+        {{true, false, false, false, true}, 3},   {{true, true, false, false, true}, 2},
+        {{false, false, false, false, false}, 4}, {{false, true, true, true, true}, 4}};
+    for (const auto& [state, colour] : rows)
+        EXPECT_EQ(colour, general::ui::button_text_color({1, 2, 3, 4}, state))
+            << state.enabled << state.pressed << state.toggle << state.checked << state.hovered;
 }
 
-TEST_F(buttons, attach_makes_the_button_owner_drawn)
+TEST_F(buttons, attach_makes_it_owner_drawn_once_and_the_check_message_sets_checked)
 {
     EXPECT_EQ(static_cast<LONG_PTR>(BS_OWNERDRAW), GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK);
     EXPECT_FALSE(widget.attach(control));
-    EXPECT_EQ(button::default_format, widget.format());
+    EXPECT_EQ(general::ui::button::default_format, widget.format());
+    ASSERT_NE(0u, messages::check);
+    for (WPARAM value : {1, 1, 0, 7, 0}) {
+        SendMessageW(control, messages::check, value, 0);
+        EXPECT_EQ(value != 0, widget.checked());
+        EXPECT_EQ(green, widget.text_color());  // buttons here never toggle
+    }
 }
 
-TEST_F(buttons, clicks_only_when_released_inside)
+TEST_F(buttons, input_gives_the_pressed_state_its_colour_and_clicks)
 {
-    enum kind { down, move, up };
-    struct step {
-        kind what;
-        int x, y;
-    };
+    const step space_down{WM_KEYDOWN, VK_SPACE, 0x00390001, true}, space_up{WM_KEYUP, VK_SPACE, 0xC0390001u, false};
+    const step double_click{WM_LBUTTONDBLCLK, MK_LBUTTON, at(5, 5), true}, capture_lost{0, 0, 0, false};
     struct row {
         const char* name;
+        bool enabled;
         std::vector<step> steps;
-        std::size_t clicks;
-        bool pressed_before_release;
+        long clicks;  // -1: not checked
     };
     const row rows[] = {
-        {"inside", {{down, 10, 10}, {up, 10, 10}}, 1, true},
-        {"moved within", {{down, 10, 10}, {move, 90, 25}, {up, 90, 25}}, 1, true},
-        {"out and released outside", {{down, 10, 10}, {move, 300, 200}, {up, 300, 200}}, 0, false},
-        {"out and back in", {{down, 10, 10}, {move, 300, 200}, {move, 50, 15}, {up, 50, 15}}, 1, true},
-        {"just outside the right edge", {{down, 10, 10}, {move, 100, 10}, {up, 100, 10}}, 0, false},
-    };
+        {"inside", true, {down(10, 10), up(10, 10)}, 1},
+        {"moved within", true, {down(10, 10), move(90, 25, true), up(90, 25)}, 1},
+        {"out and released outside", true, {down(10, 10), move(300, 200, false), up(300, 200)}, 0},
+        {"out and back in", true, {down(10, 10), move(300, 200, false), move(50, 15, true), up(50, 15)}, 1},
+        {"past the right edge", true, {down(10, 10), move(100, 10, false), up(100, 10)}, 0},
+        {"past the left edge, back at 0,0", true, {down(10, 10), move(-5, 10, false), move(0, 0, true), up(0, 0)}, 1},
+        {"capture lost", true, {down(10, 10), capture_lost, up(10, 10)}, 0},
+        {"double click", true, {double_click, up(5, 5)}, -1},
+        {"space", true, {space_down, space_up}, 1},
+        {"disabled", false, {down(10, 10), move(20, 10, true), up(10, 10)}, -1}};
+    const std::pair<WPARAM, LPARAM> click{MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(control)};
     for (const auto& each : rows) {
         SCOPED_TRACE(each.name);
         page.commands.clear();
-        for (const auto& s : each.steps) {
-            const UINT message = s.what == down ? WM_LBUTTONDOWN : s.what == move ? WM_MOUSEMOVE : WM_LBUTTONUP;
-            if (s.what == up) {
-                EXPECT_EQ(each.pressed_before_release, widget.pressed());
-            }
-            send(message, at(s.x, s.y), s.what == up ? 0 : MK_LBUTTON);
-            if (s.what == down) {
-                EXPECT_TRUE(widget.pressed());
-            }
+        SetFocus(control);
+        EnableWindow(control, each.enabled);
+        for (std::size_t i = 0; i < each.steps.size(); ++i) {
+            const step& s = each.steps[i];
+            if (s.message)
+                SendMessageW(control, s.message, s.wparam, s.lparam);
+            else
+                ReleaseCapture();
+            EXPECT_EQ(s.pressed, widget.pressed()) << "step " << i;
+            EXPECT_EQ(!each.enabled ? cyan : s.pressed ? red : green, widget.text_color()) << "step " << i;
         }
-        EXPECT_EQ(each.clicks, page.count(button_id, BN_CLICKED));
-        EXPECT_FALSE(widget.pressed());
+        if (each.clicks >= 0) {
+            EXPECT_EQ(each.clicks, std::count(page.commands.begin(), page.commands.end(), click));
+        }
         EXPECT_NE(control, GetCapture());
     }
 }
 
-TEST_F(buttons, double_click_presses_like_a_click)
+TEST_F(buttons, paints_face_and_text_inside_the_margins_and_alone_on_screen)
 {
-    send(WM_LBUTTONDBLCLK, at(5, 5), MK_LBUTTON);
-    EXPECT_TRUE(widget.pressed());
-    EXPECT_EQ(RGB(255, 0, 0), widget.text_color());
-    send(WM_LBUTTONUP, at(5, 5));
-    EXPECT_FALSE(widget.pressed());
-}
-
-TEST_F(buttons, the_pressed_colour_follows_the_pointer)
-{
-    EXPECT_EQ(text_green, widget.text_color());
-    send(WM_LBUTTONDOWN, at(10, 10), MK_LBUTTON);
-    EXPECT_EQ(RGB(255, 0, 0), widget.text_color());
-    send(WM_MOUSEMOVE, at(-5, 10), MK_LBUTTON);
-    EXPECT_EQ(text_green, widget.text_color());
-    send(WM_MOUSEMOVE, at(0, 0), MK_LBUTTON);
-    EXPECT_EQ(RGB(255, 0, 0), widget.text_color());
-    send(WM_LBUTTONUP, at(0, 0));
-    EXPECT_EQ(text_green, widget.text_color());
-}
-
-TEST_F(buttons, losing_the_capture_releases_without_a_click)
-{
-    send(WM_LBUTTONDOWN, at(10, 10), MK_LBUTTON);
-    ASSERT_TRUE(widget.pressed());
-    ReleaseCapture();
-    host_window::pump();
-    EXPECT_FALSE(widget.pressed());
-    send(WM_LBUTTONUP, at(10, 10));
-    EXPECT_EQ(0u, page.count(button_id, BN_CLICKED));
-}
-
-TEST_F(buttons, a_disabled_button_shows_the_disabled_colour_whatever_the_mouse_does)
-{
-    EnableWindow(control, FALSE);
-    const COLORREF disabled = RGB(0, 255, 255);
-    EXPECT_EQ(disabled, widget.text_color());
-    for (UINT message : {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP}) {
-        send(message, at(10, 10), MK_LBUTTON);
-        EXPECT_EQ(disabled, widget.text_color());
-    }
-    widget.set_text(L"Install");
-    EXPECT_GT(pixels_of(printed(), disabled), 0);
-    EXPECT_EQ(0, pixels_of(printed(), text_green));
-}
-
-TEST_F(buttons, space_presses_and_clicks_on_release)
-{
-    SetFocus(control);
-    send(WM_KEYDOWN, 0x00390001, VK_SPACE);
-    EXPECT_TRUE(widget.pressed());
-    EXPECT_EQ(0u, page.count(button_id, BN_CLICKED));
-    send(WM_KEYUP, static_cast<LPARAM>(0xC0390001u), VK_SPACE);
-    EXPECT_FALSE(widget.pressed());
-    EXPECT_EQ(1u, page.count(button_id, BN_CLICKED));
-}
-
-TEST_F(buttons, the_check_message_sets_checked)
-{
-    ASSERT_NE(0u, messages::check);
-    for (WPARAM value : {WPARAM{1}, WPARAM{1}, WPARAM{0}, WPARAM{7}, WPARAM{0}}) {
-        SendMessageW(control, messages::check, value, 0);
-        EXPECT_EQ(value != 0, widget.checked());
-        // Buttons here never toggle, so checked alone changes no colour.
-        EXPECT_EQ(text_green, widget.text_color());
-    }
-}
-
-TEST_F(buttons, paints_the_face_and_the_text_in_the_state_colour)
-{
-    const auto blank = printed();
-    // The face covers all but its rounded, transparent corners.
-    EXPECT_LT(pixels_of(blank, RGB(255, 0, 255)), 40);
-    EXPECT_EQ(0, pixels_of(blank, text_green));
-
-    widget.set_text(L"Install");
-    EXPECT_EQ(L"Install", widget.text());
-    wchar_t window_text[32] = {};
-    GetWindowTextW(control, window_text, 32);
-    EXPECT_STREQ(L"Install", window_text);
-    EXPECT_GT(pixels_of(printed(), text_green), 0);
-
-    send(WM_LBUTTONDOWN, at(10, 10), MK_LBUTTON);
-    EXPECT_GT(pixels_of(printed(), RGB(255, 0, 0)), 0);
-    EXPECT_EQ(0, pixels_of(printed(), text_green));
-    send(WM_LBUTTONUP, at(10, 10));
-}
-
-TEST_F(buttons, text_keeps_ten_pixels_from_the_sides)
-{
-    widget.set_format(DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    const picture blank = printed();
+    EXPECT_LT(blank.count(RGB(255, 0, 255)), 40);  // the face covers all but its rounded corners
+    EXPECT_EQ(0, blank.count(green));
     widget.set_text(L"WWWWWWWWWWWWWWWWWWWW");
-    const auto pixels = printed();
+    EXPECT_EQ(L"WWWWWWWWWWWWWWWWWWWW", window_text(control));
+    // What puts the button in a state, and the only text colour it may show then.
+    const std::pair<UINT, COLORREF> rows[] = {{0, green}, {WM_LBUTTONDOWN, red}, {WM_LBUTTONUP, green}, {WM_ENABLE, cyan}};
     const int width = place.right - place.left;
-    int outside = 0, inside = 0;
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const int x = static_cast<int>(i % width);
-        const bool green = (pixels[i] & 0xFFFFFF) == 0x00FF00;
-        (x < 10 || x >= width - 10 ? outside : inside) += green;
+    for (const auto& [message, shown] : rows) {
+        SCOPED_TRACE(message);
+        if (message == WM_ENABLE)
+            EnableWindow(control, FALSE);
+        else if (message)
+            SendMessageW(control, message, 0, at(10, 10));
+        for (const picture& shot : {printed(), on_screen(page.get(), place)}) {
+            EXPECT_GT(shot.count(shown, 10, width - 10), 0);
+            EXPECT_EQ(0, shot.count(shown, 0, 10) + shot.count(shown, width - 10));
+            EXPECT_EQ(0, shot.count(green) + shot.count(red) + shot.count(cyan) - shot.count(shown));
+        }
     }
-    EXPECT_EQ(0, outside);
-    EXPECT_GT(inside, 0);
-}
-
-TEST_F(buttons, the_button_itself_stays_the_only_painter_on_screen)
-{
-    widget.set_text(L"Install");
-    RECT area = place;
-    EXPECT_GT(pixels_of(page.get(), area, text_green), 0);
-    send(WM_LBUTTONDOWN, at(10, 10), MK_LBUTTON);
-    EXPECT_GT(pixels_of(page.get(), area, RGB(255, 0, 0)), 0);
-    send(WM_LBUTTONUP, at(10, 10));
-    EXPECT_GT(pixels_of(page.get(), area, text_green), 0);
-    EXPECT_EQ(0, pixels_of(page.get(), area, RGB(255, 0, 0)));
 }

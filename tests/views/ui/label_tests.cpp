@@ -1,5 +1,5 @@
 // Labels: the width follows a single-line text, wrapped texts keep the template
-// size and are centred vertically, and a new text never shows over the old one.
+// size and are centred vertically, and only the label's own text reaches the screen.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,48 +12,23 @@ using general::ui::label;
 
 namespace {
 
-const COLORREF text_red = RGB(255, 0, 0);
+const COLORREF red = RGB(255, 0, 0);
 const RECT place{20, 30, 120, 60};  // 100 x 30
-const int label_id = 1001;
+const UINT wrapped = DT_WORDBREAK | DT_VCENTER;
 
 class labels : public testing::Test {
 protected:
-    void SetUp() override
+    // `widget` over a new static control at `where`, in red Arial of 16 px.
+    HWND make(label& widget, RECT where = place, UINT format = DT_SINGLELINE | DT_VCENTER)
     {
-        control = page.add(L"STATIC", label_id, L"template text", place, SS_LEFT);
-        ASSERT_NE(nullptr, control);
-        ASSERT_TRUE(text.attach(control));
-        text.set_text_settings(settings_with(text_red), true);
-    }
-
-    RECT placement() const
-    {
-        RECT rect{};
-        GetWindowRect(control, &rect);
-        MapWindowPoints(HWND_DESKTOP, page.get(), reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-
-    int width_of(const std::wstring& sample) const
-    {
-        HDC dc = GetDC(control);
-        HGDIOBJ previous = SelectObject(dc, text.font());
-        SIZE size{};
-        GetTextExtentPoint32W(dc, sample.c_str(), static_cast<int>(sample.size()), &size);
-        SelectObject(dc, previous);
-        ReleaseDC(control, dc);
-        return size.cx;
-    }
-
-    static std::wstring window_text(HWND window)
-    {
-        wchar_t buffer[256] = {};
-        GetWindowTextW(window, buffer, 256);
-        return buffer;
+        HWND control = page.add(L"STATIC", 1001, L"template text", where, SS_LEFT);
+        EXPECT_TRUE(widget.attach(control));
+        widget.set_format(format);
+        widget.set_text_settings(settings_with(red), true);
+        return control;
     }
 
     host_window page;
-    HWND control = nullptr;
     label text;
 };
 
@@ -63,115 +38,86 @@ TEST(label_centring, centres_the_measured_height_in_the_client)
 {
     struct row {
         RECT client;
-        int height;
-        int top;
+        int height, top;
     };
-    const row rows[] = {
-        {{0, 0, 100, 40}, 20, 10},
-        {{0, 0, 100, 41}, 20, 10},   // integer division drops the odd pixel
-        {{0, 0, 100, 40}, 0, 20},
-        {{0, 0, 100, 40}, 40, 0},
-        {{0, 0, 100, 20}, 41, -10},  // taller than the control: starts above it
-        {{0, 10, 100, 50}, 20, 10},  // the top counts against the bottom
+    const row rows[] = {{{0, 0, 100, 40}, 20, 10}, {{0, 0, 100, 41}, 20, 10},  // drops the odd pixel
+                        {{0, 0, 100, 40}, 0, 20},  {{0, 0, 100, 40}, 40, 0},
+                        {{0, 0, 100, 20}, 41, -10},                            // taller: starts above
+                        {{0, 10, 100, 50}, 20, 10}};                           // the top counts
+    for (const auto& each : rows)
+        EXPECT_EQ(each.top, general::ui::centred_text_top(each.client, each.height)) << each.client.bottom;
+}
+
+TEST_F(labels, single_lines_take_their_texts_width_and_others_keep_the_template_size)
+{
+    struct row {
+        const wchar_t* text;
+        UINT format;
+        int font_height;  // of settings given after the text; 0 for none
+        bool fits_text;
     };
+    const UINT line = DT_SINGLELINE | DT_VCENTER;
+    const row rows[] = {{L"Hi", line, 0, true},
+                        {L"A much longer line of text than the template", line, 0, true},
+                        {L"Resized with its font", line, -32, true},
+                        {L"", line, 0, false},
+                        {L"A long text that wraps over several lines inside the label", wrapped, 0, false}};
+    EXPECT_EQ(label::default_format, label{}.format());
     for (const auto& each : rows) {
-        SCOPED_TRACE(testing::Message() << each.client.bottom << " high, text " << each.height);
-        EXPECT_EQ(each.top, general::ui::centred_text_top(each.client, each.height));
+        SCOPED_TRACE(each.text);
+        label widget;
+        HWND control = make(widget, place, each.format);
+        EXPECT_TRUE(GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT);  // the page shows around the text
+        EXPECT_FALSE(widget.attach(control));
+        widget.set_text(each.text);
+        if (each.font_height)
+            widget.set_text_settings(settings_with(red, each.font_height), true);
+        LOGFONTW font{};
+        GetObjectW(widget.font(), sizeof(font), &font);
+        EXPECT_EQ(each.font_height ? each.font_height : -16, font.lfHeight);
+        const RECT now = placement(control);
+        EXPECT_EQ(left_top_bottom(place), left_top_bottom(now));
+        EXPECT_EQ(each.fits_text ? text_width(control, widget.font(), each.text) : place.right - place.left,
+                  now.right - now.left);
+        EXPECT_EQ(each.text, window_text(control));
+        EXPECT_EQ(each.text, widget.text());
+        DestroyWindow(control);
     }
-}
-
-TEST_F(labels, attach_makes_the_control_transparent_once)
-{
-    EXPECT_TRUE(GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT);
-    EXPECT_FALSE(text.attach(control));
-    EXPECT_EQ(label::default_format, text.format());
-}
-
-TEST_F(labels, settings_give_the_colour_and_a_font_of_their_own)
-{
-    text_settings big = settings_with(RGB(1, 2, 3), -30);
-    text.set_text_settings(big, true);
-    EXPECT_EQ(RGB(1, 2, 3), text.color());
-    LOGFONTW font{};
-    ASSERT_NE(0, GetObjectW(text.font(), sizeof(font), &font));
-    EXPECT_EQ(-30, font.lfHeight);
-    EXPECT_STREQ(L"Arial", font.lfFaceName);
-}
-
-TEST_F(labels, single_line_width_follows_the_text_and_keeps_the_left_edge)
-{
-    for (const std::wstring sample : {L"Hi", L"A much longer line of text than the template", L"Mid length"}) {
-        SCOPED_TRACE(testing::Message() << std::string(sample.begin(), sample.end()));
-        text.set_text(sample);
-        const RECT now = placement();
-        EXPECT_EQ(place.left, now.left);
-        EXPECT_EQ(place.top, now.top);
-        EXPECT_EQ(place.bottom - place.top, now.bottom - now.top);
-        EXPECT_EQ(width_of(sample), now.right - now.left);
-        EXPECT_EQ(sample, window_text(control));
-        EXPECT_EQ(sample, text.text());
-    }
-}
-
-TEST_F(labels, new_settings_resize_a_single_line_text)
-{
-    const std::wstring sample = L"Resized with its font";
-    text.set_text(sample);
-    const LONG small = placement().right - placement().left;
-    text.set_text_settings(settings_with(text_red, -32), true);
-    EXPECT_GT(placement().right - placement().left, small);
-    EXPECT_EQ(width_of(sample), placement().right - placement().left);
-}
-
-TEST_F(labels, wrapped_and_empty_texts_keep_the_template_size)
-{
-    text.set_text(L"");
-    EXPECT_EQ(place.right, placement().right);
-    text.set_format(DT_WORDBREAK | DT_VCENTER);
-    text.set_text(L"A long text that wraps over several lines inside the label");
-    EXPECT_EQ(place.right, placement().right);
-    EXPECT_EQ(place.bottom, placement().bottom);
 }
 
 TEST_F(labels, a_shorter_text_leaves_nothing_of_the_longer_one)
 {
+    HWND control = make(text);
     text.set_text(L"WWWWWWWWWWWW");
-    const RECT long_extent = placement();
-    ASSERT_GT(pixels_of(page.get(), long_extent, text_red), 0);
+    const RECT long_extent = placement(control);
+    ASSERT_GT(on_screen(page.get(), long_extent).count(red), 0);
     text.set_text(L"i");
-    RECT beyond = long_extent;
-    beyond.left = placement().right + 1;
-    EXPECT_EQ(0, pixels_of(page.get(), beyond, text_red));
+    EXPECT_EQ(0, on_screen(page.get(), long_extent).count(red, placement(control).right - place.left + 1));
     text.set_text(L"");
-    EXPECT_EQ(0, pixels_of(page.get(), long_extent, text_red));
+    EXPECT_EQ(0, on_screen(page.get(), long_extent).count(red));
 }
 
 TEST_F(labels, the_static_control_never_paints_its_own_text)
 {
-    // The system's own text colour must not appear: the static control would
-    // draw the window text in it if its painting ran.
+    // The static draws at once, in the system's colours, on a new window text or state.
+    HWND control = make(text);
     text.set_text(L"WWWWWWWW");
-    const COLORREF own = GetSysColor(COLOR_WINDOWTEXT);
     SetWindowTextW(control, L"WWWWWWWW");
-    EXPECT_EQ(0, pixels_of(page.get(), placement(), own));
-    EXPECT_GT(pixels_of(page.get(), placement(), text_red), 0);
+    EnableWindow(control, FALSE);
+    const picture shot = on_screen(page.get(), placement(control));
+    EXPECT_EQ(0, shot.count(GetSysColor(COLOR_WINDOWTEXT)) + shot.count(GetSysColor(COLOR_GRAYTEXT)));
+    EXPECT_GT(shot.count(red), 0);
 }
 
 TEST_F(labels, wrapped_lines_are_centred_vertically)
 {
-    const RECT tall{20, 80, 220, 200};  // 200 x 120, text far shorter than that
-    HWND wrapped = page.add(L"STATIC", 1002, L"", tall, SS_LEFT);
-    label centred;
-    ASSERT_TRUE(centred.attach(wrapped));
-    centred.set_format(DT_WORDBREAK | DT_VCENTER);
-    centred.set_text_settings(settings_with(text_red), true);
-    centred.set_text(L"Two short lines of text in the middle");
-    RECT top_band = tall, middle_band = tall, bottom_band = tall;
-    top_band.bottom = tall.top + 30;
-    middle_band.top = tall.top + 30;
-    middle_band.bottom = tall.bottom - 30;
-    bottom_band.top = tall.bottom - 30;
-    EXPECT_EQ(0, pixels_of(page.get(), top_band, text_red));
-    EXPECT_GT(pixels_of(page.get(), middle_band, text_red), 0);
-    EXPECT_EQ(0, pixels_of(page.get(), bottom_band, text_red));
+    const RECT tall{20, 80, 220, 200};  // 200 x 120, far taller than two lines
+    make(text, tall, wrapped);
+    text.set_text(L"Two short lines of text in the middle");
+    const auto red_in_rows = [&](int from, int to) {
+        return on_screen(page.get(), {tall.left, from, tall.right, to}).count(red);
+    };
+    EXPECT_EQ(0, red_in_rows(tall.top, tall.top + 30));
+    EXPECT_GT(red_in_rows(tall.top + 30, tall.bottom - 30), 0);
+    EXPECT_EQ(0, red_in_rows(tall.bottom - 30, tall.bottom));
 }
