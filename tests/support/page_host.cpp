@@ -47,7 +47,7 @@ page_host::page_host()
 {
     if (!dialog::create(GetModuleHandleW(nullptr), 129, nullptr))
         throw std::runtime_error("the page host cannot be created");
-    ShowWindow(hwnd(), SW_SHOW);
+    ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 
 page_host::~page_host()

@@ -37,11 +37,6 @@ bool button::attach(HWND control)
     // procedure then leaves all painting to its owner, which is us.
     const LONG_PTR style = GetWindowLongPtrW(control, GWL_STYLE);
     SetWindowLongPtrW(control, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    // A tooltip without a tool or text: it never shows, but the button has one
-    // like every bitmap button, for pages that want to add a tip later.
-    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, control, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr));
     repaint();
     return true;
 }
@@ -150,9 +145,6 @@ bool button::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
         result = default_processing(message, wparam, lparam);
         repaint();
         return true;
-    case WM_NCDESTROY:
-        tooltip_.reset();
-        return false;
     default:
         return false;
     }

@@ -79,7 +79,6 @@ private:
     bool pressed_ = false;
     bool checked_ = false;
     bool toggle_ = false;
-    general::windows::ui::unique_window tooltip_;
 };
 
 } // namespace general::ui

@@ -32,7 +32,24 @@ class page_test : public testing::Test {
 protected:
     static void SetUpTestSuite() { gdiplus_ = new general::windows::gdiplus_session; }
     static void TearDownTestSuite() { delete gdiplus_; }
-    void SetUp() override { load_embedded_look(L"en_GB"); }
+    void SetUp() override
+    {
+        load_embedded_look(L"en_GB");
+        host.selected_products = 1;
+        host.post_cancel = 0;
+        host.post_fail = 0;
+        host.pump();
+        host.clear();
+    }
+
+    // One host for the whole test program: under Wine's virtual desktop, top-level
+    // windows destroyed and made again in quick succession can race with the
+    // desktop's own bookkeeping and bring it down.
+    static test_support::page_host& shared_host()
+    {
+        static test_support::page_host* instance = new test_support::page_host;
+        return *instance;
+    }
 
     // Creates `page` in the host; the page must outlive nothing but the test.
     HWND show(base_view& page)
@@ -77,7 +94,7 @@ protected:
 
     static inline general::windows::gdiplus_session* gdiplus_ = nullptr;
     test_support::scratch_registry registry;
-    test_support::page_host host;
+    test_support::page_host& host = shared_host();
 };
 
 } // namespace page_tests
