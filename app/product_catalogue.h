@@ -101,8 +101,9 @@ struct protection_statistics {
 
 // Stores "total", "added5days" and "removed5days" of the object "result" of the
 // JSON `body`, in that order. Throws std::exception-derived errors (parse
-// errors, a missing member, a value that is not an int); members stored before
-// the error keep their new values.
+// errors, a missing member, a value that is not an int, a body longer than
+// 64 KB or nested too deeply to parse); members stored before the error keep
+// their new values.
 void read_protection_statistics(const std::string& body, protection_statistics& counters);
 
 // Fetches the counters from the statistics server over TLS and stores them;

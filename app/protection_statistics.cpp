@@ -4,15 +4,19 @@
 
 #include <exception>
 #include <sstream>
+#include <stdexcept>
+#include <string_view>
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
 
 #include "app/configuration.h"
 #include "general/log/log.h"
+#include "general/text/nesting.h"
 #include "general/windows/settings.h"
 #include "general/windows/text.h"
 #include "http/client.h"
+#include "http/statistics_json.h"
 
 namespace {
 
@@ -42,6 +46,10 @@ void log_failure(const std::exception& failure) noexcept
 
 void read_protection_statistics(const std::string& body, protection_statistics& counters)
 {
+    if (body.size() > statistics::largest_reply)
+        throw std::runtime_error("protection counters reply too large");
+    if (general::text::json_nests_deeper_than(std::string_view{body}))
+        throw std::runtime_error("protection counters reply nested too deeply");
     std::istringstream input{body};
     boost::property_tree::ptree tree;
     boost::property_tree::read_json(input, tree);

@@ -1,5 +1,6 @@
 #include "http/statistics_json.h"
 
+#include "general/text/nesting.h"
 #include "http/statistics_events.h"
 
 #include <exception>
@@ -49,6 +50,16 @@ std::wstring events_body(const std::vector<int>& batch, const event_table& keys,
 reply read_reply(std::string_view answer) noexcept
 {
     reply verdict;
+    // A report's answer is a few dozen bytes: anything far larger or deeply
+    // nested is no answer, and must not reach the recursive parser.
+    if (answer.size() > largest_reply) {
+        verdict.parse_error = "reply too large";
+        return verdict;
+    }
+    if (general::text::json_nests_deeper_than(answer)) {
+        verdict.parse_error = "reply nested too deeply";
+        return verdict;
+    }
     try {
         std::istringstream input{std::string{answer}};
         boost::property_tree::ptree tree;

@@ -2,6 +2,7 @@
 // The two JSON forms of the statistics report, without any system call: the
 // table of event numbers and keys, the body of one batch and the reading of the
 // server's answer. Safe from any thread; nothing here logs.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,8 +30,13 @@ struct reply {
     std::string parse_error;  // what the JSON parser said; empty when the answer parsed
 };
 
+// The longest answer the readers look at (reports and counters alike).
+inline constexpr std::size_t largest_reply = 64 * 1024;
+
 // Reads the answer body (the HTTP status is not part of the verdict). Never
-// throws: an answer that does not parse yields its parser message.
+// throws: an answer that does not parse yields its parser message, one longer
+// than largest_reply or nested deeper than the parsers can follow is refused
+// unread ("reply too large", "reply nested too deeply").
 reply read_reply(std::string_view answer) noexcept;
 
 } // namespace statistics

@@ -9,6 +9,8 @@
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
 
+#include "general/text/nesting.h"
+
 namespace theme_reader {
 
 namespace {
@@ -132,6 +134,8 @@ document read(const std::wstring& text, std::int32_t dpi, const std::wstring& re
     document result;
     reading r{dpi, resources_directory, result};
     try {
+        if (general::text::xml_nests_deeper_than(std::wstring_view{text}))
+            return result;  // hostile, not a theme: nothing of it is used
         std::wistringstream in(text);
         wptree tree;
         boost::property_tree::read_xml(in, tree); // no flags: whitespace is kept

@@ -5,6 +5,8 @@
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
 
+#include "general/text/nesting.h"
+
 namespace general::translation {
 
 namespace {
@@ -37,6 +39,8 @@ void read_context(const wptree& context, context_table& contexts)
 
 context_table read_catalogue(const std::wstring& text)
 {
+    if (general::text::xml_nests_deeper_than(std::wstring_view{text}))
+        throw boost::property_tree::xml_parser_error("elements nested too deeply", "", 0);
     std::wistringstream in(!text.empty() && text.front() == L'\xFEFF' ? text.substr(1) : text);
     wptree document;
     boost::property_tree::read_xml(in, document); // no flags: whitespace is kept

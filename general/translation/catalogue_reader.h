@@ -17,7 +17,8 @@ using context_table = std::map<std::wstring, message_table>;
 // whitespace included; the first definition of a context or a source wins. A
 // byte-order mark before the document is skipped.
 //
-// Throws boost::property_tree::xml_parser_error for malformed XML and
+// Throws boost::property_tree::xml_parser_error for malformed XML (elements
+// nested too deeply to parse among it) and
 // boost::property_tree::ptree_bad_path when there is no `TS` element (both derive
 // from boost::property_tree::ptree_error, a std::runtime_error).
 context_table read_catalogue(const std::wstring& text);

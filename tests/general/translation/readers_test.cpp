@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <boost/property_tree/ptree.hpp>
+#include <boost/property_tree/xml_parser.hpp>
 
 #include "general/translation/catalogue_reader.h"
 #include "general/translation/language_list_reader.h"
@@ -96,4 +97,12 @@ TEST(catalogue_reader, a_document_without_ts_or_malformed_throws_a_tree_error)
     EXPECT_THROW(read_catalogue(ts(L"<context><name>A</name>")), boost::property_tree::ptree_error);
     EXPECT_THROW(read_catalogue(L""), boost::property_tree::ptree_error);
     EXPECT_NO_THROW(read_catalogue(L"\xFEFF" + ts(L""))) << "a byte-order mark before the declaration";
+}
+
+TEST(catalogue_reader, elements_nested_beyond_the_parser_are_refused)
+{
+    std::wstring deep;
+    for (int i = 0; i < 20000; ++i)
+        deep += L"<context>";
+    EXPECT_THROW(read_catalogue(ts(deep)), boost::property_tree::xml_parser_error);
 }

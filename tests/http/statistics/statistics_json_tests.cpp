@@ -96,3 +96,14 @@ TEST(statistics_reply, an_answer_that_is_not_json_gives_the_parser_message)
 }
 
 } // namespace
+
+// The parser recurses once per level: a hostile answer must be refused unread.
+TEST(statistics_reply, an_answer_too_large_or_too_deep_is_refused_unread)
+{
+    const auto deep = statistics::read_reply(std::string(20000, '['));
+    EXPECT_FALSE(deep.accepted);
+    EXPECT_EQ(deep.parse_error, "reply nested too deeply");
+    const auto large = statistics::read_reply(R"({"type":"success","text":")" + std::string(70000, 'x') + R"("})");
+    EXPECT_FALSE(large.accepted);
+    EXPECT_EQ(large.parse_error, "reply too large");
+}

@@ -172,3 +172,12 @@ TEST(theme_reader, options_graphics_and_unknown_elements)
     ASSERT_EQ(d.contexts.size(), 1u) << "contexts count only as children of the theme";
     EXPECT_EQ(setting(d, L"c", L"f").font.weight, 400);
 }
+
+TEST(theme_reader, a_theme_nested_beyond_the_parser_is_read_as_empty)
+{
+    std::wstring deep = L"<context name=\"dlg\"><font name=\"text\"><size>9</size></font></context>";
+    for (int i = 0; i < 20000; ++i)
+        deep += L"<x>";
+    const document d = read96(deep);
+    EXPECT_TRUE(d.contexts.empty());
+}
