@@ -54,13 +54,20 @@ std::optional<std::size_t> find_system_information(const smbios_table& table)
     for (;;) {
         const std::uint8_t type = byte_at(table, cursor);
         const std::size_t formatted = byte_at(table, cursor + 1);
-        // The standard's rule for every type, vendor types (128 and up) included.
-        const std::size_t length = formatted + string_set_length(table, cursor + formatted);
         if (type == system_information_type)
             return cursor;
-        if (length == 0)
-            return std::nullopt;
-        cursor += length;
+        // The standard's rule for every type, vendor types (128 and up) included.
+        const std::size_t strings = string_set_length(table, cursor + formatted);
+        if (strings == 0) {
+            // A structure of length 0 ends the walk. Strings that never end run
+            // to the end of the table: there is nothing after them to walk to,
+            // and stepping on from inside them would scan the rest of the table
+            // again for every step.
+            if (formatted == 0)
+                return std::nullopt;
+            throw std::out_of_range("invalid vector<T> subscript");
+        }
+        cursor += formatted + strings;
     }
 }
 

@@ -24,7 +24,8 @@ using uuid_bytes = std::array<std::uint8_t, 16>;
 // Offset of the first System Information structure (type 1). Walks from the
 // start, one structure (formatted area plus string set) at a time; nothing when
 // the walk meets a structure of length 0. A walk that runs off the end of the
-// table, an empty table included, throws std::out_of_range.
+// table (strings that never end included), an empty table included, throws
+// std::out_of_range. Linear in the table's size.
 std::optional<std::size_t> find_system_information(const smbios_table& table);
 
 // The 16 UUID bytes of the type-1 structure at `offset`, in table order.

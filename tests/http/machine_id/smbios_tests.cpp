@@ -190,3 +190,13 @@ TEST(hex_digits, two_lowercase_digits_per_byte)
 }
 
 } // namespace
+
+// Strings that never end used to send the walk over the rest of the table once
+// per step: on this 4 MB table that is about 10^12 reads, far beyond the test's
+// time-out. Stopping at the first such structure makes it one pass.
+TEST(smbios_walk, strings_that_never_end_stop_the_walk_at_once)
+{
+    smbios_table endless = {4, 4, 0, 0};
+    endless.resize(4 * 1024 * 1024, 4);  // structure after structure of type 4, no two zeros anywhere
+    expect_out_of_range(endless);
+}
