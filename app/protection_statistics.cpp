@@ -29,7 +29,8 @@ std::string download_counters(const std::wstring& user_agent)
     const configuration::server server = configuration::statistics_server();
     http::session session{user_agent, true};
     http::connection connection{session, server.host, server.port};
-    const std::vector<std::uint8_t> body = http::get(connection, counters_path, nullptr, true);
+    const std::vector<std::uint8_t> body =
+        http::get(connection, counters_path, nullptr, true, statistics::largest_reply);
     return std::string(body.begin(), body.end());
 }
 

@@ -161,6 +161,7 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
 
     std::vector<std::uint8_t> result;
     const std::int64_t length_announced = announced_length();
+    check_body_limit(static_cast<std::uint64_t>(length_announced));
     if (length_announced != 0) {
         reserve(result, length_announced);
         content_length_signal_(length_announced);
@@ -237,10 +238,17 @@ void request::read_body(std::vector<std::uint8_t>& result)
         if (!WinHttpReadData(handle_.get(), chunk.data(), available, &read))
             fail("downloading failed failed with error");
         if (read != 0) {
+            check_body_limit(static_cast<std::uint64_t>(result.size()) + read);
             result.insert(result.end(), chunk.data(), chunk.data() + read);
             received_signal_(static_cast<std::int64_t>(read));
         }
     }
+}
+
+void request::check_body_limit(std::uint64_t size) const
+{
+    if (size > body_limit_)
+        throw std::runtime_error("http response body larger than " + std::to_string(body_limit_) + " bytes");
 }
 
 int request::query_status()
@@ -268,9 +276,11 @@ void request::authenticate_to_proxy()
 
 // ---- get ----
 
-std::vector<std::uint8_t> get(connection& owner, const std::wstring& path, request_observer* observer, bool secure)
+std::vector<std::uint8_t> get(connection& owner, const std::wstring& path, request_observer* observer, bool secure,
+                              std::uint64_t body_limit)
 {
     request get_request{owner, L"GET", path, observer, secure};
+    get_request.set_body_limit(body_limit);
     int status = 0;
     auto body = get_request.send(status, nullptr, 0, std::wstring{});
     if (status != 200)

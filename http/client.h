@@ -135,11 +135,18 @@ public:
     // The same with the body as bytes of a narrow string; empty means no body.
     std::vector<std::uint8_t> send(int& status, const std::string& body, const std::wstring& content_type);
 
+    // The largest response body send() accepts, announced or received: a larger
+    // one (a body without a length that never ends, among others) throws
+    // std::runtime_error("http response body larger than <limit> bytes") as
+    // soon as it is seen, before it can take the memory. No limit by default.
+    void set_body_limit(std::uint64_t limit) noexcept { body_limit_ = limit; }
+
 private:
     void add_content_type(const std::wstring& content_type);
     std::int64_t announced_length();
     static void reserve(std::vector<std::uint8_t>& result, std::int64_t length_announced);
     void read_body(std::vector<std::uint8_t>& result);
+    void check_body_limit(std::uint64_t size) const;
     int query_status();
     void authenticate_to_proxy();
 
@@ -148,14 +155,17 @@ private:
     bool expects_body_;
     bool content_type_added_ = false;
     bool proxy_authenticated_ = false;
+    std::uint64_t body_limit_ = UINT64_MAX;
     boost::signals2::signal<void(std::int64_t)> content_length_signal_;
     boost::signals2::signal<void(std::int64_t)> received_signal_;
 };
 
 // GET `path` without a body; returns the body of a 200 response. Any other
 // status throws std::runtime_error("GET request <path> failed with HTTP error
-// <status>"); transfer failures throw as send() does.
-std::vector<std::uint8_t> get(connection& owner, const std::wstring& path, request_observer* observer, bool secure);
+// <status>"); transfer failures throw as send() does, a body over `body_limit`
+// bytes too.
+std::vector<std::uint8_t> get(connection& owner, const std::wstring& path, request_observer* observer, bool secure,
+                              std::uint64_t body_limit = UINT64_MAX);
 
 // The words for a WinHTTP error code; an unknown code gives its decimal digits.
 std::string error_text(std::uint32_t code);

@@ -32,6 +32,7 @@ std::string post(const std::string& body)
     session.set_timeouts(timeout_ms, timeout_ms, timeout_ms, timeout_ms);
     http::connection connection{session, server.host, server.port};
     http::request request{connection, L"POST", L"/installerstats.php", nullptr, true};
+    request.set_body_limit(statistics::largest_reply);
     int status = 0;
     const std::vector<std::uint8_t> answer = request.send(status, body, L"application/json");
     return std::string(answer.begin(), answer.end());

@@ -146,6 +146,7 @@ std::vector<std::uint8_t> products_downloader::transfer(http::session& session, 
     // transfer: nothing went over the network yet.
     http::connection connection{session, address.host, address.port};
     http::request request{connection, L"GET", address.path, this, address.secure};
+    request.set_body_limit(largest_installer);
     int status = 0;
     std::vector<std::uint8_t> body;
     try {

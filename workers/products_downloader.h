@@ -35,6 +35,11 @@ public:
     // Copies `products`; `window` (the main dialog) receives every message.
     // Throws std::system_error when the thread cannot be started.
     products_downloader(std::vector<product_descriptor> products, HWND window);
+
+    // The largest installer accepted: far above any real one, far below what the
+    // process can hold, so a body without a length that never ends fails as a
+    // download instead of taking all memory.
+    static constexpr std::uint64_t largest_installer = 512ull * 1024 * 1024;
     ~products_downloader() override;
     products_downloader(const products_downloader&) = delete;
     products_downloader& operator=(const products_downloader&) = delete;

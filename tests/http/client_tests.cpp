@@ -301,3 +301,20 @@ TEST(http_tls, a_tls12_session_negotiates_tls12)
     EXPECT_NE(echo.find(R"("tls": "TLSv1.2")"), std::string::npos) << echo;
 }
 
+
+// A body over the request's limit fails as soon as it is seen, announced or not,
+// so a reply that never ends cannot take the memory; one at the limit passes.
+TEST(http_get, a_body_over_the_limit_fails_with_or_without_a_length)
+{
+    const auto fetch_limited = [](const std::wstring& path, std::uint64_t limit) {
+        http::session session{agent, true};
+        http::connection connection{session, testbed::host, testbed::download_http_port};
+        return http::get(connection, path, nullptr, false, limit);
+    };
+    for (const wchar_t* path : {L"/generated/100000", L"/fault/no-length/generated/100000",
+                                L"/fault/chunked/generated/100000"}) {
+        EXPECT_EQ(failure_of([&] { fetch_limited(path, 99999); }), "http response body larger than 99999 bytes")
+            << path;
+        EXPECT_EQ(fetch_limited(path, 100000).size(), 100000u) << path;
+    }
+}
