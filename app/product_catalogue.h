@@ -15,6 +15,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "app/protection_counters.h"
+
 // One product chosen by the user, handed unchanged (as copies) from the main
 // dialog to the downloader and the installer.
 struct product_descriptor {
@@ -91,20 +93,6 @@ bool check_archiver_running(HWND dialog, const std::wstring& caption,
                             const archiver_check_system& system = default_archiver_check_system());
 
 // --- protection counters of the uninstall pages --------------------------------
-
-struct protection_statistics {
-    int total = 32267948;
-    int added5days = 302113;
-    int removed5days = 126279;
-    bool operator==(const protection_statistics&) const = default;
-};
-
-// Stores "total", "added5days" and "removed5days" of the object "result" of the
-// JSON `body`, in that order. Throws std::exception-derived errors (parse
-// errors, a missing member, a value that is not an int, a body longer than
-// 64 KB or nested too deeply to parse); members stored before the error keep
-// their new values.
-void read_protection_statistics(const std::string& body, protection_statistics& counters);
 
 // Fetches the counters from the statistics server over TLS and stores them;
 // logs a failure at error level ("[main] <description>") and leaves what was

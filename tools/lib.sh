@@ -8,6 +8,7 @@ QEL_PACKAGES=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 xvfb x11-apps imagemagick xdotool
   libboost-dev googletest openssl osslsigncode wixl python3 curl locales
+  clang libclang-rt-14-dev
 )
 
 qel_die() { echo "error: $*" >&2; exit 1; }
