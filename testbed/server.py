@@ -248,6 +248,11 @@ class handler(http.server.BaseHTTPRequestHandler):
             body = body[: len(body) // 2]
         self.send_pieces(body, chosen)
         if chosen.ending == "reset":
+            # A reset throws away whatever the client has not read yet: give it
+            # time to take the headers and the first half, so the break falls in
+            # the body as announced, not in the headers.
+            self.wfile.flush()
+            time.sleep(0.5)
             self.reset_connection()
         elif chosen.ending == "truncate":
             self.close_connection = True

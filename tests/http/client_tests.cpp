@@ -201,7 +201,14 @@ TEST(http_get, a_connection_reset_in_the_body_fails_the_read)
 {
     recording_observer observer;
     const auto text = failure_of([&] { fetch(testbed::download_http_port, L"/fault/reset/generated/400000", &observer); });
-    EXPECT_EQ(text, "downloading failed failed with error [The connection with the server has been reset or terminated]");
+    // Whether the reset meets the client in a read or while it waits for more
+    // data is a matter of timing; either way it is the body's read that fails,
+    // with the connection's reset (in words, or its number where Wine has none).
+    const bool in_the_body = text.rfind("downloading failed failed with error [", 0) == 0 ||
+                             text.rfind("http request query failed with error [", 0) == 0;
+    const bool reset = text.ends_with("[The connection with the server has been reset or terminated]") ||
+                       text.ends_with("[10054]");
+    EXPECT_TRUE(in_the_body && reset) << text;
     EXPECT_EQ(observer.lengths, std::vector<std::int64_t>{400000});
     EXPECT_LT(observer.received(), 400000);
 }
