@@ -247,16 +247,11 @@ text_span span_of(HWND page, HWND control, HFONT font, const std::wstring& text,
     RECT box{};
     GetWindowRect(control, &box);
     MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
-    const general::windows::window_dc dc{control};
-    const general::windows::selected_object selected{dc.get(), font};
-    SIZE extent{};
-    SIZE blank{};
-    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-    GetTextExtentPoint32W(dc.get(), L" ", 1, &blank);
-    const int width = std::min<int>(extent.cx, box.right - box.left);
+    const int blank = std::max(0, general::ui::text_width(control, font, L" "));
+    const int width = std::clamp<int>(general::ui::text_width(control, font, text), 0, box.right - box.left);
     if (format & DT_RIGHT)
-        return {box.right - width, box.right, blank.cx};
-    return {box.left, box.left + width, blank.cx};
+        return {box.right - width, box.right, blank};
+    return {box.left, box.left + width, blank};
 }
 
 } // namespace

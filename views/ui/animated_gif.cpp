@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "general/windows/gdi.h"
+#include "views/ui/label.h"
 
 namespace general::ui {
 
@@ -152,12 +153,7 @@ void animated_gif::paint()
     if (!memory || !canvas)
         return;
     const general::windows::selected_object selected{memory.get(), canvas.get()};
-    HWND parent = GetParent(hwnd());
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : hwnd(), WM_CTLCOLORSTATIC,
-                                                       reinterpret_cast<WPARAM>(memory.get()),
-                                                       reinterpret_cast<LPARAM>(hwnd())));
-    const RECT area{0, 0, width, height};
-    FillRect(memory.get(), &area, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    fill_with_page_background(hwnd(), memory.get(), RECT{0, 0, width, height});
     {
         Gdiplus::Graphics graphics{memory.get()};
         graphics.DrawImage(image_.get(), 0, 0, width, height);

@@ -8,6 +8,7 @@
 
 #include "general/windows/registry.h"
 #include "general/windows/system.h"
+#include "views/ui/label.h"
 
 namespace general::ui {
 
@@ -165,14 +166,12 @@ void hyperlink::fit_to_label()
     // the focus frame's), keeping its left edge, like a single-line label.
     if (label_.empty() || (GetWindowLongPtrW(hwnd(), GWL_STYLE) & SS_TYPEMASK) != SS_LEFT)
         return;
-    const general::windows::window_dc dc{hwnd()};
-    const general::windows::selected_object font{dc.get(), font_.get()};
-    SIZE extent{};
-    if (!GetTextExtentPoint32W(dc.get(), label_.c_str(), static_cast<int>(label_.size()), &extent))
+    const int width = text_width(hwnd(), font_.get(), label_);
+    if (width < 0)
         return;
     RECT place{};
     GetWindowRect(hwnd(), &place);
-    SetWindowPos(hwnd(), nullptr, 0, 0, extent.cx + 2, place.bottom - place.top,
+    SetWindowPos(hwnd(), nullptr, 0, 0, width + 2, place.bottom - place.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -270,11 +269,7 @@ void hyperlink::paint()
 
     // The page's own brush for static controls, so a repaint in the visited
     // colour never leaves the old text underneath.
-    HWND parent = GetParent(hwnd());
-    auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(parent ? parent : hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(hwnd())));
-    FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    fill_with_page_background(hwnd(), dc, client);
 
     if (label_.empty())
         return;

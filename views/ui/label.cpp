@@ -45,6 +45,26 @@ void draw_text(HDC dc, const std::wstring& text, RECT client, UINT format)
     DrawTextW(dc, text.c_str(), length, &client, format);
 }
 
+int text_width(HWND control, HFONT font, const std::wstring& text)
+{
+    const general::windows::window_dc dc{control};
+    if (!dc.get())
+        return -1;
+    const general::windows::selected_object selected{dc.get(), font};
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent))
+        return -1;
+    return extent.cx;
+}
+
+void fill_with_page_background(HWND control, HDC dc, const RECT& area)
+{
+    HWND parent = GetParent(control);
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : control, WM_CTLCOLORSTATIC,
+                                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    FillRect(dc, &area, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+}
+
 label::label() : color_(GetSysColor(COLOR_BTNTEXT)), font_(default_gui_font()) {}
 
 bool label::attach(HWND control)
@@ -123,22 +143,16 @@ void label::auto_size()
 {
     if (!hwnd() || text_.empty() || (format_ & DT_WORDBREAK))
         return;
-    SIZE extent{};
-    {
-        general::windows::window_dc dc{hwnd()};
-        if (!dc.get())
-            return;
-        general::windows::selected_object font{dc.get(), font_.get()};
-        if (!GetTextExtentPoint32W(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &extent))
-            return;
-    }
+    const int width = text_width(hwnd(), font_.get(), text_);
+    if (width < 0)
+        return;
     RECT window{};
     RECT client{};
     GetWindowRect(hwnd(), &window);
     GetClientRect(hwnd(), &client);
     // A border, if the template gave one, stays around the text.
     const int frame = (window.right - window.left) - (client.right - client.left);
-    SetWindowPos(hwnd(), nullptr, 0, 0, extent.cx + frame, window.bottom - window.top,
+    SetWindowPos(hwnd(), nullptr, 0, 0, width + frame, window.bottom - window.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
