@@ -1,17 +1,25 @@
 #include "app/main_dialog.h"
 
-#include <memory>
 #include <mutex>
 
 #include <boost/format.hpp>
 
+#include "app/configuration.h"
 #include "app/messages.h"
+#include "app/post_install.h"
 #include "general/translation/translation.h"
 #include "general/windows/resource.h"
 #include "general/windows/text.h"
+#include "http/statistics.h"
 #include "http/statistics_events.h"
 #include "resources/resource_ids.h"
 #include "views/theme.h"
+#include "workers/products_downloader.h"
+#include "workers/products_installer.h"
+
+using install_flow::effect;
+using install_flow::page;
+using install_flow::self_message;
 
 namespace {
 
@@ -23,15 +31,19 @@ const std::wstring& protection_display_name()
     return name;
 }
 
-// The caption of the uninstall modes. A translation whose placeholders don't fit
-// must not leave the window without a title: the English text is used then.
-std::wstring uninstall_caption(const std::wstring& context)
+// A translation whose placeholders don't fit its arguments must not leave a
+// window without a title or a box without its text: the English text is used.
+template <typename... Arguments>
+std::wstring translated(const std::wstring& context, const std::wstring& source, const Arguments&... arguments)
 {
-    const std::wstring source = L"%1% Installer";
     try {
-        return (boost::wformat(general::translation::translate(context, source)) % protection_display_name()).str();
+        boost::wformat format(general::translation::translate(context, source));
+        (format % ... % arguments);
+        return format.str();
     } catch (const boost::io::format_error&) {
-        return (boost::wformat(source) % protection_display_name()).str();
+        boost::wformat format(source);
+        (format % ... % arguments);
+        return format.str();
     }
 }
 
@@ -42,20 +54,98 @@ general::windows::unique_icon load_icon(int id, int metric_x, int metric_y)
                    GetSystemMetrics(metric_y), LR_DEFAULTCOLOR)));
 }
 
+link_addresses configured_links()
+{
+    return {configuration::archiver_licence_url(), configuration::protection_licence_url(),
+            configuration::protection_about_url()};
+}
+
+UINT message_of(self_message message)
+{
+    switch (message) {
+    case self_message::send_stats_events: return messages::send_stats_events;
+    case self_message::download_installations: return messages::download_installations;
+    case self_message::start_installations: return messages::start_installations;
+    case self_message::finish: return messages::finish;
+    case self_message::step1: return messages::uninstall_step1;
+    case self_message::step3: return messages::uninstall_step3;
+    case self_message::set_post_cancel: return messages::set_post_cancel;
+    case self_message::set_post_fail: return messages::set_post_fail;
+    case self_message::add_stats_event: return messages::add_stats_event;
+    }
+    return 0;
+}
+
+bool is_child_or_self(HWND parent, HWND window)
+{
+    return parent && window && (parent == window || IsChild(parent, window));
+}
+
 } // namespace
 
-CMainDlg::CMainDlg() : general::log::prefix(L"main"), general::async_performer(true), base_ui_element(L"MainDlg")
+// One row per registered message the dialog answers; everything else goes to the
+// system's dialog handling.
+const CMainDlg::route CMainDlg::routes[] = {
+    {&messages::start, &CMainDlg::on_start},
+    {&messages::quit, &CMainDlg::on_quit},
+    {&messages::finish, &CMainDlg::on_flow},
+    {&messages::uninstall, &CMainDlg::on_flow},
+    {&messages::uninstalled, &CMainDlg::on_flow},
+    {&messages::abort_uninstall, &CMainDlg::on_flow},
+    {&messages::uninstall_step1, &CMainDlg::on_flow},
+    {&messages::uninstall_step2, &CMainDlg::on_flow},
+    {&messages::uninstall_step3, &CMainDlg::on_flow},
+    {&messages::download_installations, &CMainDlg::on_flow},
+    {&messages::downloading_installation, &CMainDlg::on_forward},
+    {&messages::downloading_progress, &CMainDlg::on_forward},
+    {&messages::installing_product, &CMainDlg::on_forward},
+    {&messages::downloading_error, &CMainDlg::on_flow},
+    {&messages::installations_downloaded, &CMainDlg::on_flow},
+    {&messages::start_installations, &CMainDlg::on_flow},
+    {&messages::installations_done, &CMainDlg::on_flow},
+    {&messages::installation_error, &CMainDlg::on_installation_error},
+    {&messages::report, &CMainDlg::on_report},
+    {&messages::get_selected_products, &CMainDlg::on_get_selected_products},
+    {&messages::add_stats_event, &CMainDlg::on_add_stats_event},
+    {&messages::send_stats_events, &CMainDlg::on_send_stats_events},
+    {&messages::set_post_cancel, &CMainDlg::on_set_post_cancel},
+    {&messages::get_post_cancel, &CMainDlg::on_get_post_cancel},
+    {&messages::set_post_fail, &CMainDlg::on_set_post_fail},
+    {&messages::get_post_fail, &CMainDlg::on_get_post_fail},
+};
+
+CMainDlg::CMainDlg()
+    : general::log::prefix(L"main"), general::async_performer(true), base_ui_element(L"MainDlg"),
+      pages_(configured_links())
 {
 }
 
 CMainDlg::~CMainDlg()
 {
     destroy();
+    // Workers go first: a downloader stopping aborts its transfer, so this
+    // returns promptly even while a server trickles bytes.
+    downloader_.reset();
+    installer_.reset();
 }
 
 bool CMainDlg::pre_translate_message(MSG& message)
 {
-    return hwnd() && IsDialogMessageW(hwnd(), &message);
+    if (!hwnd() || !is_child_or_self(hwnd(), message.hwnd))
+        return false;
+    // Escape anywhere in the window is the dialog's Cancel command, whichever
+    // page has the focus; a page's own Cancel button may mean something else.
+    if ((message.message == WM_KEYDOWN || message.message == WM_CHAR) && message.wParam == VK_ESCAPE) {
+        if (message.message == WM_KEYDOWN)
+            PostMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    }
+    // The pages are dialogs of their own: Tab, Enter and the arrows belong to the
+    // one showing.
+    HWND page_window = pages_.window(pages_.current());
+    if (is_child_or_self(page_window, message.hwnd) && IsDialogMessageW(page_window, &message))
+        return true;
+    return IsDialogMessageW(hwnd(), &message);
 }
 
 bool CMainDlg::on_idle()
@@ -75,46 +165,29 @@ bool CMainDlg::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
         return true;
     case WM_COMMAND:
         if (LOWORD(wparam) == IDCANCEL) {
-            on_cancel_command(IDCANCEL);
+            apply(flow_.cancel_command(), {message, wparam, lparam});
             result = 0;
+            return true;
+        }
+        if (LOWORD(wparam) == IDOK) {
+            result = on_start({messages::start, 0, 0});
             return true;
         }
         return false;
     default:
-        return handle_registered(message, wparam, lparam, result);
-    }
-}
-
-bool CMainDlg::handle_registered(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)
-{
-    result = 1;
-    if (message == messages::add_stats_event) {
-        add_stats_event(static_cast<int>(wparam));
-    } else if (message == messages::set_post_cancel) {
-        post_cancel_ = wparam != 0;
-    } else if (message == messages::get_post_cancel) {
-        result = post_cancel_ ? 1 : 0;
-    } else if (message == messages::set_post_fail) {
-        post_fail_ = wparam != 0;
-    } else if (message == messages::get_post_fail) {
-        result = post_fail_ ? 1 : 0;
-    } else if (message == messages::installation_error || message == messages::downloading_installation ||
-               message == messages::installing_product || message == messages::downloading_error) {
-        // Texts belong to the receiver; until the pages that show them exist, the
-        // dialog is the last receiver. (The installer goes on after an error.)
-        messages::take_text(lparam);
-    } else if (message == messages::report) {
-        std::unique_ptr<char[]> first(reinterpret_cast<char*>(wparam));
-        std::unique_ptr<char[]> second(reinterpret_cast<char*>(lparam));
-    } else {
+        for (const route& each : routes) {
+            if (message == *each.message) {
+                result = (this->*each.handle)({message, wparam, lparam});
+                return true;
+            }
+        }
         return false;
     }
-    return true;
 }
 
 LRESULT CMainDlg::on_init_dialog(LPARAM mode)
 {
-    mode_ = static_cast<launch_mode>(mode);
+    flow_ = install_flow::flow(static_cast<launch_mode>(mode));
     center_on_work_area();
     // Before the caption and before any page, which all show translated texts.
     general::translation::load_embedded_translations();
@@ -123,26 +196,294 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
         loop->add_message_filter(this);
         loop->add_idle_handler(this);
     }
+    if (flow_.mode() == launch_mode::uninstall)
+        fetch_protection_statistics(counters_);
     load_theme();
+    // On top before the first page exists: Wine ignores the topmost request of a
+    // dialog that already shows a child page. Nothing is painted in between.
     bring_to_front();
+    apply(flow_.initialised(), {WM_INITDIALOG, 0, mode});
+    check_archiver_running(hwnd(), installer_caption());
     return TRUE;  // the system sets the default focus
 }
 
 void CMainDlg::on_destroy()
 {
+    send_stats_events();
+    pages_.destroy_all();
     if (auto* loop = general::windows::ui::app_module::instance().get_message_loop()) {
         loop->remove_message_filter(this);
         loop->remove_idle_handler(this);
     }
 }
 
-void CMainDlg::on_cancel_command(int command_id)
+// --- inputs ----------------------------------------------------------------------
+
+LRESULT CMainDlg::on_start(const input& in)
 {
-    post_to_self(messages::set_post_cancel, 1);
-    if (mode_ == launch_mode::uninstall)
-        SendMessageW(hwnd(), messages::add_stats_event,
-                     statistics::number_of(statistics::event::uninstall_page1_cancel), 0);
-    end_run(mode_ == launch_mode::install ? 0 : command_id);
+    const bool both = in.wparam != 0;
+    const bool archiver_only = in.lparam != 0;
+    // Only a choice of both products needs to know; the registry is read then.
+    installed_name_ = both ? installed_protection_name() : std::wstring();
+    apply(flow_.start(both, archiver_only, !installed_name_.empty()), in);
+    return 1;
+}
+
+LRESULT CMainDlg::on_quit(const input& in)
+{
+    apply(flow_.quit(), in);
+    return 1;
+}
+
+LRESULT CMainDlg::on_flow(const input& in)
+{
+    const UINT m = in.message;
+    install_flow::effects effects;
+    if (m == messages::finish)
+        effects = flow_.finish();
+    else if (m == messages::uninstall)
+        effects = flow_.uninstall();
+    else if (m == messages::uninstalled)
+        effects = flow_.uninstalled();
+    else if (m == messages::abort_uninstall)
+        effects = flow_.abort_uninstall();
+    else if (m == messages::uninstall_step1)
+        effects = flow_.step1();
+    else if (m == messages::uninstall_step2)
+        effects = flow_.step2();
+    else if (m == messages::uninstall_step3)
+        effects = flow_.step3();
+    else if (m == messages::download_installations)
+        effects = flow_.download_installations();
+    else if (m == messages::downloading_error) {
+        // The downloader logged it; the error page says it in its own words.
+        messages::take_text(in.lparam);
+        effects = flow_.downloading_error();
+    } else if (m == messages::installations_downloaded)
+        effects = flow_.installations_downloaded();
+    else if (m == messages::start_installations)
+        effects = flow_.start_installations();
+    else if (m == messages::installations_done)
+        effects = flow_.installations_done();
+    apply(effects, in);
+    return 1;
+}
+
+LRESULT CMainDlg::on_forward(const input& in)
+{
+    forward_to_process(in);
+    return 1;
+}
+
+LRESULT CMainDlg::on_installation_error(const input& in)
+{
+    apply(flow_.installation_error(), in);
+    return 1;
+}
+
+LRESULT CMainDlg::on_report(const input& in)
+{
+    std::unique_ptr<char[]> first(reinterpret_cast<char*>(in.wparam));
+    std::unique_ptr<char[]> second(reinterpret_cast<char*>(in.lparam));
+    return 1;
+}
+
+LRESULT CMainDlg::on_get_selected_products(const input&)
+{
+    return flow_.protection_selected() ? 1 : 0;
+}
+
+LRESULT CMainDlg::on_add_stats_event(const input& in)
+{
+    std::unique_lock guard(events_lock_);
+    pending_events_.push_back(static_cast<int>(in.wparam));
+    return 1;
+}
+
+LRESULT CMainDlg::on_send_stats_events(const input&)
+{
+    send_stats_events();
+    return 1;
+}
+
+LRESULT CMainDlg::on_set_post_cancel(const input& in)
+{
+    flow_.set_post_cancel(in.wparam != 0);
+    return 1;
+}
+
+LRESULT CMainDlg::on_get_post_cancel(const input&)
+{
+    return flow_.post_cancel() ? 1 : 0;
+}
+
+LRESULT CMainDlg::on_set_post_fail(const input& in)
+{
+    flow_.set_post_fail(in.wparam != 0);
+    return 1;
+}
+
+LRESULT CMainDlg::on_get_post_fail(const input&)
+{
+    return flow_.post_fail() ? 1 : 0;
+}
+
+// --- effects ---------------------------------------------------------------------
+
+void CMainDlg::apply(const install_flow::effects& effects, const input& in)
+{
+    for (const effect& each : effects) {
+        debug(install_flow::describe(each));
+        apply(each, in);
+        if (!hwnd())
+            return;  // the run has ended
+    }
+}
+
+void CMainDlg::apply(const effect& e, const input& in)
+{
+    switch (e.what) {
+    case effect::show:
+    case effect::show_new:
+        if (e.target == page::step1 || e.target == page::step2 || e.target == page::step3)
+            pages_.set_counters({counters_.total, counters_.added5days, counters_.removed5days});
+        pages_.show(hwnd(), e.target, e.what == effect::show_new);
+        break;
+    case effect::destroy:
+        pages_.destroy(e.target);
+        break;
+    case effect::post:
+        post_to_self(e.message, e.value);
+        break;
+    case effect::add_event:
+        SendMessageW(hwnd(), messages::add_stats_event, static_cast<WPARAM>(e.value), 0);
+        break;
+    case effect::choose_products:
+        choose_products(e.value != 0);
+        break;
+    case effect::warn_protection_installed:
+        warn_protection_installed();
+        break;
+    case effect::start_downloader:
+        downloader_.reset();
+        downloader_ = std::make_unique<products_downloader>(products_, hwnd());
+        break;
+    case effect::delete_downloader:
+        downloader_.reset();
+        break;
+    case effect::start_installer:
+        installer_.reset();
+        installer_ = std::make_unique<products_installer>(products_, hwnd());
+        break;
+    case effect::delete_installer:
+        installer_.reset();
+        break;
+    case effect::forward:
+        forward_to_process(in);
+        break;
+    case effect::post_install_actions:
+        run_post_install_actions();
+        break;
+    case effect::report_installation_error: {
+        const std::wstring text = messages::take_text(in.lparam);
+        MessageBoxW(hwnd(), text.empty() ? L"installation failed" : text.c_str(), installer_caption().c_str(),
+                    MB_OK | MB_ICONERROR);
+        break;
+    }
+    case effect::hide_dialog:
+        ShowWindow(hwnd(), SW_HIDE);
+        break;
+    case effect::show_dialog:
+        ShowWindow(hwnd(), SW_SHOW);
+        break;
+    case effect::remove_product:
+        post_install::remove_protection_product();
+        break;
+    case effect::clean_up:
+        post_install::clean_up_after_removal();
+        break;
+    case effect::end_run:
+        end_run(e.value);
+        break;
+    }
+}
+
+void CMainDlg::post_to_self(self_message message, int value)
+{
+    PostMessageW(hwnd(), message_of(message), static_cast<WPARAM>(value), 0);
+}
+
+void CMainDlg::forward_to_process(const input& in)
+{
+    const bool carries_text =
+        in.message == messages::downloading_installation || in.message == messages::installing_product;
+    HWND process = pages_.window(page::process);
+    if (!process) {
+        // Nobody shows it any more (the finish page replaced the process page).
+        if (carries_text)
+            messages::take_text(in.lparam);
+        return;
+    }
+    SendMessageW(process, in.message, in.wparam, in.lparam);
+}
+
+void CMainDlg::choose_products(bool protection)
+{
+    products_.clear();
+    products_.push_back(archiver_descriptor(language_table_));
+    if (protection)
+        products_.push_back(protection_descriptor());
+}
+
+void CMainDlg::warn_protection_installed()
+{
+    const std::wstring text = translated(
+        name(),
+        L"We have detected that you already have %1% installed, you cannot proceed to install %2% until you have "
+        L"uninstalled %3%",
+        installed_name_, protection_display_name(), installed_name_);
+    MessageBoxW(hwnd(), text.c_str(), installer_caption().c_str(), MB_OK | MB_ICONERROR);
+}
+
+void CMainDlg::run_post_install_actions()
+{
+    const std::wstring caption = installer_caption();
+    for (const auto& product : products_)
+        post_install::start_tray(hwnd(), product, caption);
+    post_install::copy_installer(hwnd(), caption);
+}
+
+// --- statistics ------------------------------------------------------------------
+
+void CMainDlg::send_stats_events() noexcept
+{
+    std::unique_lock guard(events_lock_);
+    if (pending_events_.empty())
+        return;
+    try {
+        std::optional<istats> reporter;
+        if (machine_id_)
+            reporter.emplace(*machine_id_);
+        else
+            reporter.emplace();
+        machine_id_ = reporter->machine_id();
+        reporter->send_events(pending_events_);
+        pending_events_.clear();
+    } catch (const std::exception& failure) {
+        // The events stay pending for the next send.
+        try {
+            error(general::windows::to_wide(failure.what()));
+        } catch (...) {
+        }
+    } catch (...) {
+    }
+}
+
+// --- window ----------------------------------------------------------------------
+
+std::wstring CMainDlg::installer_caption() const
+{
+    return translated(name(), L"%1% Installer", protection_display_name());
 }
 
 void CMainDlg::center_on_work_area()
@@ -164,10 +505,10 @@ void CMainDlg::center_on_work_area()
 void CMainDlg::set_caption_and_icons()
 {
     int icon_id = 128;
-    if (mode_ == launch_mode::install) {
+    if (flow_.mode() == launch_mode::install) {
         SetWindowTextW(hwnd(), L"Quobex Varnhelm Installer");
     } else {
-        SetWindowTextW(hwnd(), uninstall_caption(name()).c_str());
+        SetWindowTextW(hwnd(), installer_caption().c_str());
         icon_id = 140;
     }
     big_icon_ = load_icon(icon_id, SM_CXICON, SM_CYICON);
@@ -194,15 +535,4 @@ void CMainDlg::end_run(int exit_code)
 {
     destroy();
     PostQuitMessage(exit_code);
-}
-
-void CMainDlg::post_to_self(UINT message, WPARAM wparam, LPARAM lparam)
-{
-    PostMessageW(hwnd(), message, wparam, lparam);
-}
-
-void CMainDlg::add_stats_event(int event)
-{
-    std::unique_lock guard(events_lock_);
-    pending_events_.push_back(event);
 }

@@ -1,16 +1,25 @@
 #pragma once
-// The installer's one top-level window. It owns the pages and decides every
-// transition, keeps the user's choices and the pending statistics events, and
-// ends the run by posting the quit message with the process exit code.
+// The installer's one top-level window. It owns the pages (app/pages.h), the
+// chosen products, the workers and the pending statistics events, and ends the
+// run by posting the quit message with the process exit code. What it does on
+// each input is decided by app/install_flow.h; this class turns registered
+// messages into flow inputs and applies the effects the flow returns.
 //
 // Runs on the user-interface thread only; pages and workers reach it through the
 // registered messages of app/messages.h.
 #include <winsock2.h>
 #include <windows.h>
 
+#include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "app/install_flow.h"
 #include "app/launch_mode.h"
+#include "app/pages.h"
+#include "app/product_catalogue.h"
+#include "app/protection_counters.h"
 #include "general/async_performer.h"
 #include "general/log/log.h"
 #include "general/windows/handle.h"
@@ -19,6 +28,9 @@
 #include "general/windows/ui/message_loop.h"
 #include "views/base_ui_element.h"
 
+class products_downloader;
+class products_installer;
+
 class CMainDlg : public general::windows::ui::dialog,
                  public general::windows::ui::message_filter,
                  public general::windows::ui::idle_handler,
@@ -26,9 +38,6 @@ class CMainDlg : public general::windows::ui::dialog,
                  public general::async_performer,
                  public base_ui_element {
 public:
-    // Where the flow stands; decides what Cancel and quit do.
-    enum stage_kind : int { choosing = 0, downloading = 1, download_failed = 2, installing = 3, finished = 4 };
-
     CMainDlg();
     ~CMainDlg() override;
 
@@ -38,16 +47,49 @@ public:
     bool pre_translate_message(MSG& message) override;
     bool on_idle() override;
 
-    launch_mode mode() const { return mode_; }
+    launch_mode mode() const { return flow_.mode(); }
 
 protected:
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 
 private:
-    bool handle_registered(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+    // What the handler of one message knows while its effects are applied.
+    struct input {
+        UINT message;
+        WPARAM wparam;
+        LPARAM lparam;
+    };
+    using handler = LRESULT (CMainDlg::*)(const input&);
+    struct route {
+        const UINT* message;
+        handler handle;
+    };
+    static const route routes[];
+
     LRESULT on_init_dialog(LPARAM mode);
     void on_destroy();
-    void on_cancel_command(int command_id);
+
+    LRESULT on_start(const input& in);
+    LRESULT on_quit(const input& in);
+    LRESULT on_flow(const input& in);
+    LRESULT on_forward(const input& in);
+    LRESULT on_installation_error(const input& in);
+    LRESULT on_report(const input& in);
+    LRESULT on_get_selected_products(const input& in);
+    LRESULT on_add_stats_event(const input& in);
+    LRESULT on_send_stats_events(const input& in);
+    LRESULT on_set_post_cancel(const input& in);
+    LRESULT on_get_post_cancel(const input& in);
+    LRESULT on_set_post_fail(const input& in);
+    LRESULT on_get_post_fail(const input& in);
+
+    void apply(const install_flow::effects& effects, const input& in);
+    void apply(const install_flow::effect& effect, const input& in);
+    void post_to_self(install_flow::self_message message, int value);
+    void forward_to_process(const input& in);
+    void choose_products(bool protection);
+    void warn_protection_installed();
+    void run_post_install_actions();
 
     void center_on_work_area();
     void set_caption_and_icons();
@@ -57,17 +99,23 @@ private:
     void bring_to_front();
     // Destroys the window and ends the message loop with `exit_code`.
     void end_run(int exit_code);
-    void post_to_self(UINT message, WPARAM wparam = 0, LPARAM lparam = 0);
+    // "%1% Installer" translated and filled with the protection product's name:
+    // the caption of the uninstall modes and of every message box.
+    std::wstring installer_caption() const;
 
-    void add_stats_event(int event);
+    void send_stats_events() noexcept;
 
-    launch_mode mode_ = launch_mode::install;
-    stage_kind stage_ = choosing;
-    bool post_cancel_ = false;
-    bool post_fail_ = false;
-    int exit_prompts_ = 0;
+    install_flow::flow flow_{launch_mode::install};
+    pages pages_;
+    std::vector<product_descriptor> products_;
+    std::unique_ptr<products_downloader> downloader_;
+    std::unique_ptr<products_installer> installer_;
+    language_table language_table_;
+    protection_statistics counters_;
+    std::wstring installed_name_;  // of the protection product, for the warning
     general::windows::unique_icon big_icon_;
     general::windows::unique_icon small_icon_;
     general::windows::srw_lock events_lock_;
     std::vector<int> pending_events_;
+    std::optional<std::wstring> machine_id_;  // computed once, on the first send
 };

@@ -57,13 +57,16 @@ com_ptr<IShellDispatch2> desktop_shell()
     return application.query<IShellDispatch2>(IID_IShellDispatch2);
 }
 
-bool open_through_desktop_shell(const std::wstring& address)
+// Lets the desktop's shell open `file` (an address, or a program to run) as if
+// the user had opened it there. True once the shell took the request: it does
+// not say whether the file could be opened.
+bool open_through_desktop_shell(const std::wstring& file)
 {
     const com_apartment apartment;
     const com_ptr<IShellDispatch2> shell = desktop_shell();
     if (!shell)
         return false;
-    const bstr file{address.c_str()};
+    const bstr name{file.c_str()};
     variant arguments;  // VT_EMPTY: none
     variant folder;
     variant verb;
@@ -72,7 +75,18 @@ bool open_through_desktop_shell(const std::wstring& address)
     variant show;
     show.value.vt = VT_I4;
     show.value.lVal = SW_SHOWNORMAL;
-    return SUCCEEDED(shell->ShellExecute(file.get(), arguments.value, folder.value, verb.value, show.value));
+    return SUCCEEDED(shell->ShellExecute(name.get(), arguments.value, folder.value, verb.value, show.value));
+}
+
+// A full path naming an existing file. Anything else could only be found by a
+// search, which looks in the current folder (an installer's Downloads folder)
+// first; and the shell's answer would not tell a missing program apart.
+bool is_startable_file(const std::wstring& program)
+{
+    if (program.empty() || program.find(L'"') != program.npos || !std::filesystem::path{program}.is_absolute())
+        return false;
+    const DWORD attributes = GetFileAttributesW(program.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 } // namespace
@@ -99,6 +113,39 @@ bool open_address(const std::wstring& address)
     else
         log.error(L"could not open " + address);
     return opened;
+}
+
+bool start_program(const std::wstring& program)
+{
+    const log::prefix log{L"shell"};
+    if (!is_startable_file(program)) {
+        log.error(L"cannot start " + program + L": not a full path of an existing file");
+        return false;
+    }
+    // As with addresses: the shell's rights are the user's own, and a program
+    // that stays in the user's session should not keep our administrator rights.
+    if (open_through_desktop_shell(program)) {
+        log.info(L"started " + program + L" through the desktop shell");
+        return true;
+    }
+    const bool started = start_program_directly(program);
+    if (started)
+        log.info(L"started " + program + L" directly, with this process's rights: the desktop shell was not reachable");
+    return started;
+}
+
+bool start_program_directly(const std::wstring& program)
+{
+    const log::prefix log{L"shell"};
+    if (!is_startable_file(program)) {
+        log.error(L"cannot start " + program + L": not a full path of an existing file");
+        return false;
+    }
+    if (create_process(L"\"" + program + L"\"", false, false) == 0) {
+        log.error(L"could not start " + program + L" (error " + std::to_wstring(GetLastError()) + L")");
+        return false;
+    }
+    return true;
 }
 
 } // namespace general::windows

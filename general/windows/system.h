@@ -67,6 +67,21 @@ bool is_process_running(const std::wstring& image_name, DWORD skip_process_id, b
 // the system took the request; it does not wait for the program. The
 // user-interface thread (it may pump messages while the shell answers).
 bool open_address(const std::wstring& address);
+// Starts the program at `program`, a full path, without arguments, in a normal
+// window and without waiting, the way open_address reaches the desktop's shell:
+// a long-running program of the user's session then runs with the user's
+// normal rights even when this process is elevated. Where the shell cannot be
+// reached, start_program_directly starts it. Logs which way was taken. The
+// shell reports nothing back about the program it starts, so a path that is
+// not a full one, or names no file, is refused (false) before either way is
+// tried. The user-interface thread, as open_address.
+bool start_program(const std::wstring& program);
+// Starts the program at `program` from this process (it inherits this
+// process's rights), with its path quoted as the whole command line, so a
+// blank in the path never lets Windows run "C:\Program.exe" in its place; a
+// normal window, no waiting, this process's working folder. The same refusals
+// as start_program. Any thread.
+bool start_program_directly(const std::wstring& program);
 bool verify_file_signature(const std::wstring& path);
 
 // Restricts the DLL search path to the system folder, so a DLL planted beside the

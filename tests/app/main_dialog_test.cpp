@@ -86,8 +86,7 @@ TEST_F(main_dialog, the_cancel_command_ends_the_run_with_the_code_of_the_mode)
         launch_mode mode;
         int exit_code;
     };
-    for (auto [mode, exit_code] : {expectation{launch_mode::install, 0}, expectation{launch_mode::uninstall, 2},
-                                   expectation{launch_mode::uninstalled, 2}}) {
+    for (auto [mode, exit_code] : {expectation{launch_mode::uninstall, 2}, expectation{launch_mode::uninstalled, 2}}) {
         HWND window = open(mode);
         ASSERT_NE(nullptr, window);
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
@@ -95,6 +94,26 @@ TEST_F(main_dialog, the_cancel_command_ends_the_run_with_the_code_of_the_mode)
         EXPECT_FALSE(IsWindow(window));
         EXPECT_EQ(nullptr, dialog->hwnd());
     }
+}
+
+TEST_F(main_dialog, installing_the_cancel_command_leads_to_the_cancel_page_whose_cancel_ends_with_0)
+{
+    HWND window = open(launch_mode::install);
+    ASSERT_NE(nullptr, window);
+    const auto visible_page = [window] {
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (IsWindowVisible(child))
+                return caption(child);
+        }
+        return std::wstring(L"(none)");
+    };
+    EXPECT_EQ(L"start", visible_page());
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ASSERT_EQ(L"cancel", visible_page());
+    HWND cancel_page = FindWindowExW(window, nullptr, nullptr, L"cancel");
+    PostMessageW(cancel_page, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_EQ(0, run_until_quit());
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST_F(main_dialog, escape_and_the_close_box_are_the_cancel_command)

@@ -106,7 +106,20 @@ std::vector<std::string> read_lines(const std::filesystem::path& path)
     return lines;
 }
 
-enum class closing { cancel_command, close_box, escape_key };
+// How the run is ended. Installing, the Cancel command first asks on the cancel
+// page, whose own Cancel then ends the run.
+enum class closing { cancel_command, close_box, escape_key, leave_through_cancel_page };
+
+HWND wait_for_page(HWND window, const wchar_t* key)
+{
+    for (auto deadline = std::chrono::steady_clock::now() + 20s; std::chrono::steady_clock::now() < deadline;) {
+        HWND page = FindWindowExW(window, nullptr, nullptr, key);
+        if (page && IsWindowVisible(page))
+            return page;
+        std::this_thread::sleep_for(50ms);
+    }
+    return nullptr;
+}
 
 struct run_case {
     const char* name;
@@ -143,6 +156,14 @@ TEST_P(installer_run, shows_its_window_and_ends_with_the_exit_code_of_its_mode)
     case closing::escape_key:
         PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
         break;
+    case closing::leave_through_cancel_page: {
+        ASSERT_NE(nullptr, wait_for_page(window, L"start"));
+        PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        HWND page = wait_for_page(window, L"cancel");
+        ASSERT_NE(nullptr, page) << "Escape did not lead to the cancel page";
+        PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        break;
+    }
     }
 
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(child.process.get(), 20000)) << "the installer did not end";
@@ -168,8 +189,9 @@ TEST_P(installer_run, shows_its_window_and_ends_with_the_exit_code_of_its_mode)
 
 INSTANTIATE_TEST_SUITE_P(
     modes, installer_run,
-    testing::Values(run_case{"install_cancel", L"", L"Quobex Varnhelm Installer", closing::cancel_command, 0},
-                    run_case{"upper_case_switch_installs", L"/U", L"Quobex Varnhelm Installer", closing::close_box, 0},
+    testing::Values(run_case{"install_leave", L"", L"Quobex Varnhelm Installer", closing::leave_through_cancel_page, 0},
+                    run_case{"upper_case_switch_installs", L"/U", L"Quobex Varnhelm Installer",
+                             closing::leave_through_cancel_page, 0},
                     run_case{"uninstall_cancel", L"/u", L"Varnhelm Sentovar Installer", closing::cancel_command, 2},
                     run_case{"uninstall_escape", L"/u", L"Varnhelm Sentovar Installer", closing::escape_key, 2},
                     run_case{"uninstalled_close_box", L"/ud", L"Varnhelm Sentovar Installer", closing::close_box, 2}),
