@@ -21,6 +21,7 @@ namespace general::windows::http {
 namespace {
 
 constexpr int default_timeout_ms = 60000;
+constexpr const char* aborted_text = "http request aborted";
 
 [[noreturn]] void fail(const std::string& step, DWORD error)
 {
@@ -37,11 +38,11 @@ constexpr int default_timeout_ms = 60000;
 
 } // namespace
 
-detail::internet_handle::~internet_handle()
+void detail::internet_handle::close() noexcept
 {
-    if (value_) {
+    if (void* const value = value_.exchange(nullptr)) {
         const DWORD error = GetLastError();
-        WinHttpCloseHandle(value_);
+        WinHttpCloseHandle(value);
         SetLastError(error);
     }
 }
@@ -142,6 +143,8 @@ std::vector<std::uint8_t> request::send(int& status, const std::string& body, co
 std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, std::uint32_t length,
                                         const std::wstring& content_type)
 {
+    if (aborted())
+        throw std::runtime_error(aborted_text);
     const bool has_body = body != nullptr && length != 0;
     // Added once: a re-send after proxy authentication reuses the request's headers.
     if (has_body && !content_type_added_) {
@@ -155,9 +158,9 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
     // A certificate problem reported here shows again, in its own words, when
     // the response is awaited.
     if (!sent && GetLastError() != ERROR_WINHTTP_SECURE_FAILURE)
-        fail("send http request failed with error");
+        fail_step("send http request failed with error");
     if (!WinHttpReceiveResponse(handle_.get(), nullptr))
-        fail("receive http request failed with error");
+        fail_step("receive http request failed with error");
 
     std::vector<std::uint8_t> result;
     const std::int64_t length_announced = announced_length();
@@ -169,12 +172,15 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
     status = 200;
     read_body(result);
     status = query_status();
+    // Aborted after the last read: the status read above may be a stand-in.
+    if (aborted())
+        throw std::runtime_error(aborted_text);
     if (length_announced > 0 && static_cast<std::uint64_t>(result.size()) < static_cast<std::uint64_t>(length_announced) &&
         expects_body_ && status != 204 && status != 304) {
         // The connection ended before the announced length: a short body is a
         // broken transfer, never a smaller file.
         SetLastError(ERROR_WINHTTP_CONNECTION_ERROR);
-        fail("downloading failed failed with error");
+        fail_step("downloading failed failed with error");
     }
 
     // One answer to a proxy's 407, so a proxy that refuses the credentials
@@ -185,6 +191,28 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
         return send(status, body, length, content_type);
     }
     return result;
+}
+
+void request::set_response_timeout(int milliseconds)
+{
+    DWORD value = static_cast<DWORD>(milliseconds);
+    if (!WinHttpSetOption(handle_.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &value, sizeof value))
+        fail("http request setting timeouts error");
+}
+
+void request::abort() noexcept
+{
+    // The flag first: the blocked call may fail the moment the handle closes.
+    aborted_.store(true);
+    handle_.close();
+}
+
+void request::fail_step(const std::string& step) const
+{
+    const DWORD error = GetLastError();
+    if (aborted())
+        throw std::runtime_error(aborted_text);
+    fail(step, error);
 }
 
 void request::add_content_type(const std::wstring& content_type)
@@ -229,14 +257,14 @@ void request::read_body(std::vector<std::uint8_t>& result)
     for (;;) {
         DWORD available = 0;
         if (!WinHttpQueryDataAvailable(handle_.get(), &available))
-            fail("http request query failed with error");
+            fail_step("http request query failed with error");
         if (available == 0)
             return;
         if (chunk.size() < available)
             chunk.resize(available);
         DWORD read = 0;
         if (!WinHttpReadData(handle_.get(), chunk.data(), available, &read))
-            fail("downloading failed failed with error");
+            fail_step("downloading failed failed with error");
         if (read != 0) {
             check_body_limit(static_cast<std::uint64_t>(result.size()) + read);
             result.insert(result.end(), chunk.data(), chunk.data() + read);
@@ -267,11 +295,11 @@ void request::authenticate_to_proxy()
     DWORD first = 0;
     DWORD target = 0;
     if (!WinHttpQueryAuthSchemes(handle_.get(), &supported, &first, &target))
-        fail("downloading failed failed with error");
+        fail_step("downloading failed failed with error");
     const session& credentials = owner_->owner();
     if (!WinHttpSetCredentials(handle_.get(), WINHTTP_AUTH_TARGET_PROXY, first, credentials.proxy_user.c_str(),
                                credentials.proxy_password.c_str(), nullptr))
-        fail("downloading failed failed with error");
+        fail_step("downloading failed failed with error");
 }
 
 // ---- get ----

@@ -12,9 +12,11 @@
 //
 // Contract shared by every piece:
 // - Every call blocks the calling thread until WinHTTP answers or times out;
-//   there is no asynchronous mode and no cancellation.
-// - Nothing is thread-safe: a session and everything made from it belong to the
-//   thread that created them. Signals are raised on that thread, inside send().
+//   there is no asynchronous mode. The one way to end a call early is
+//   request::abort() from another thread.
+// - Nothing else is thread-safe: a session and everything made from it belong
+//   to the thread that created them. Signals are raised on that thread, inside
+//   send().
 // - Failures throw std::runtime_error whose text names the failing step and,
 //   when a WinHTTP call failed, the system's error in words in square brackets.
 //   Nothing is logged here; callers log what they catch.
@@ -26,6 +28,7 @@
 // wininet.h), so handles appear here as void*.
 #include <boost/signals2/signal.hpp>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -38,15 +41,20 @@ class internet_handle {
 public:
     internet_handle() noexcept = default;
     explicit internet_handle(void* value) noexcept : value_(value) {}
-    ~internet_handle();
+    ~internet_handle() { close(); }
     internet_handle(const internet_handle&) = delete;
     internet_handle& operator=(const internet_handle&) = delete;
 
-    void* get() const noexcept { return value_; }
-    explicit operator bool() const noexcept { return value_ != nullptr; }
+    // Null once closed, so a call made after close() fails on a null handle
+    // instead of reaching a handle the system has since given to somebody else.
+    void* get() const noexcept { return value_.load(); }
+    explicit operator bool() const noexcept { return get() != nullptr; }
+
+    // Closes the handle once, whichever of several threads asks first.
+    void close() noexcept;
 
 private:
-    void* value_ = nullptr;
+    std::atomic<void*> value_ = nullptr;
 };
 } // namespace detail
 
@@ -141,6 +149,24 @@ public:
     // soon as it is seen, before it can take the memory. No limit by default.
     void set_body_limit(std::uint64_t limit) noexcept { body_limit_ = limit; }
 
+    // How long send() waits for the reply's headers once the request is out, in
+    // milliseconds. Some WinHTTP implementations ignore the session's time-outs
+    // for that wait and honour only this option of the request. Throws
+    // std::runtime_error ("http request setting timeouts error [...]").
+    void set_response_timeout(int milliseconds);
+
+    // Ends the request from any thread by closing its handle. A send() blocked
+    // in it (connecting, waiting for the reply, reading a trickling body) then
+    // fails: at once on Windows; under Wine 8 only when the blocked call
+    // returns by itself (the next piece of data, or a time-out), after which
+    // nothing more is read. That send() and every later one throw
+    // std::runtime_error("http request aborted"). Safe to call more than once,
+    // and concurrently with send() and with itself, but not with or after the
+    // destructor: whoever calls it from another thread must make sure the
+    // request still exists (std::stop_callback does). Never throws.
+    void abort() noexcept;
+    bool aborted() const noexcept { return aborted_.load(); }
+
 private:
     void add_content_type(const std::wstring& content_type);
     std::int64_t announced_length();
@@ -149,8 +175,12 @@ private:
     void check_body_limit(std::uint64_t size) const;
     int query_status();
     void authenticate_to_proxy();
+    // Throws for the step that failed: "http request aborted" once abort() was
+    // called (the failure is then its doing), else the step with the error.
+    [[noreturn]] void fail_step(const std::string& step) const;
 
     detail::internet_handle handle_;
+    std::atomic<bool> aborted_ = false;
     connection* owner_;
     bool expects_body_;
     bool content_type_added_ = false;

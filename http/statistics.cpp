@@ -5,7 +5,6 @@
 
 #include <objbase.h>
 
-#include "app/configuration.h"
 #include "general/windows/com.h"
 #include "general/windows/settings.h"
 #include "general/windows/text.h"
@@ -24,27 +23,30 @@ std::wstring computed_machine_id()
     return machine_id::machine_identifier();
 }
 
-std::string post(const std::string& body)
+} // namespace
+
+istats::istats(statistics::server server) : istats(std::move(server), computed_machine_id()) {}
+
+istats::istats(statistics::server server, std::wstring machine_id)
+    : prefix(L"istats"), server_(std::move(server)), machine_id_(std::move(machine_id)),
+      event_keys_(statistics::make_event_table())
 {
-    const configuration::server server = configuration::statistics_server();
+}
+
+std::string istats::post(const std::string& body) const
+{
     http::session session{general::windows::company_name() + L" " + general::windows::product_name() + L" installer",
                           true};
     session.set_timeouts(timeout_ms, timeout_ms, timeout_ms, timeout_ms);
-    http::connection connection{session, server.host, server.port};
+    http::connection connection{session, server_.host, server_.port};
     http::request request{connection, L"POST", L"/installerstats.php", nullptr, true};
+    // The wait for the answer's headers has a time-out of its own, which some
+    // systems apply in place of the session's.
+    request.set_response_timeout(timeout_ms);
     request.set_body_limit(statistics::largest_reply);
     int status = 0;
     const std::vector<std::uint8_t> answer = request.send(status, body, L"application/json");
     return std::string(answer.begin(), answer.end());
-}
-
-} // namespace
-
-istats::istats() : istats(computed_machine_id()) {}
-
-istats::istats(std::wstring machine_id)
-    : prefix(L"istats"), machine_id_(std::move(machine_id)), event_keys_(statistics::make_event_table())
-{
 }
 
 std::string istats::body(const std::vector<int>& batch) const

@@ -1,13 +1,15 @@
 #pragma once
 // The reporter of one batch of statistics events: turns event numbers into the
-// JSON report, posts it over TLS to the maker's statistics server and reads the
+// JSON report, posts it over TLS to the given statistics server and reads the
 // answer. One object per batch, created, used and destroyed on the same thread
-// (the user-interface thread); every call blocks.
+// (the user-interface thread); every call blocks, for 5 s per step at most
+// (resolving, connecting, sending, waiting for the answer, reading it).
 //
-//     istats reporter;                               // computes the machine identifier
+//     istats reporter{statistics::server{L"stats.example", 443}};   // computes the machine identifier
 //     auto [sent, unsent_body] = reporter.send_events(pending);
 //
 // Log lines carry the prefix "istats".
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,14 +17,25 @@
 #include "general/log/log.h"
 #include "http/statistics_json.h"
 
+namespace statistics {
+
+// Where reports go, always over TLS.
+struct server {
+    std::wstring host;
+    std::uint16_t port = 443;
+};
+
+} // namespace statistics
+
 class istats : general::log::prefix {
 public:
-    // Computes the machine identifier with COM initialised for the call (and
-    // uninitialised after it when this call initialised it). Throws what the
-    // identifier throws (WMI errors, the table walk's std::out_of_range).
-    istats();
+    // Reports to `server`. Computes the machine identifier with COM initialised
+    // for the call (and uninitialised after it when this call initialised it).
+    // Throws what the identifier throws (WMI errors, the table walk's
+    // std::out_of_range).
+    explicit istats(statistics::server server);
     // A reporter that sends under a given identifier instead.
-    explicit istats(std::wstring machine_id);
+    istats(statistics::server server, std::wstring machine_id);
 
     // Posts the report of `batch` and returns whether the server accepted it,
     // with the body (UTF-8) when it did not. An empty batch sends nothing,
@@ -39,7 +52,9 @@ public:
 
 private:
     bool accepted(const std::string& answer) const;
+    std::string post(const std::string& body) const;
 
+    statistics::server server_;
     std::wstring machine_id_;
     std::wstring product_ = L"qo";
     statistics::event_table event_keys_;

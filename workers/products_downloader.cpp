@@ -1,6 +1,7 @@
 #include "workers/products_downloader.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -54,19 +55,27 @@ bool save(const std::wstring& path, const std::vector<std::uint8_t>& body)
     return true;
 }
 
+// The whole percent of `total` that `received` is; 100 only once all of it is
+// in, so the message that reaches 100 is the one that carries the total.
+int whole_percent(std::int64_t received, std::int64_t total)
+{
+    if (received >= total)
+        return 100;
+    if (total <= std::numeric_limits<std::int64_t>::max() / 100)
+        return static_cast<int>(received * 100 / total);
+    return static_cast<int>(std::min<std::int64_t>(99, received / (total / 100)));
+}
+
 } // namespace
 
 products_downloader::products_downloader(std::vector<product_descriptor> products, HWND window)
-    : prefix(L"downloader"), products_(std::move(products)), window_(window),
-      worker_([this](std::stop_token stop) { run(stop); })
+    : prefix(L"downloader"), window_(window),
+      worker_(*this, window, {messages::installations_downloaded, messages::downloading_error}, std::move(products),
+              [this](const product_descriptor& product, std::stop_token stop) { fetch(product, stop); })
 {
 }
 
-products_downloader::~products_downloader()
-{
-    worker_.request_stop();
-    worker_.join();
-}
+products_downloader::~products_downloader() = default;
 
 void products_downloader::on_content_length(std::int64_t length)
 {
@@ -76,59 +85,40 @@ void products_downloader::on_content_length(std::int64_t length)
 void products_downloader::on_data_received(std::int64_t count)
 {
     received_ += count;
-    if (total_ == 0)
+    if (total_ <= 0)
+        return;
+    const int percent = whole_percent(received_, total_);
+    if (percent == posted_percent_)
         return;
     // Sizes of 4 GiB and more travel modulo 2^32: the parameters are 32 bits wide
     // on the shipped build.
-    const auto received = static_cast<std::uint32_t>(received_);
-    const auto total = static_cast<std::uint32_t>(total_);
-    PostMessageW(window_, messages::downloading_progress, static_cast<WPARAM>(received), static_cast<LPARAM>(total));
+    const auto wparam = static_cast<WPARAM>(static_cast<std::uint32_t>(received_));
+    const auto lparam = static_cast<LPARAM>(static_cast<std::uint32_t>(total_));
+    // Steps in between may be dropped when the queue is full, the end may not.
+    const bool posted = percent == 100
+        ? workers::post_reliably(window_, messages::downloading_progress, wparam, lparam, stop_)
+        : PostMessageW(window_, messages::downloading_progress, wparam, lparam) != FALSE;
+    if (posted)
+        posted_percent_ = percent;
 }
 
-void products_downloader::run(std::stop_token stop)
+void products_downloader::fetch(const product_descriptor& product, std::stop_token stop)
 {
-    try {
-        http::session session{boost::str(boost::wformat(L"%1% installer") % general::windows::product_name()), true};
-        for (const auto& product : products_) {
-            // A downloader destroyed before it began fetches nothing.
-            if (stop.stop_requested())
-                return;
-            fetch(session, product);
-        }
-        if (stop.stop_requested())
-            return;
-        PostMessageW(window_, messages::installations_downloaded, 0, 0);
-    } catch (const std::exception& failure) {
-        report_failure(failure.what());
-    } catch (...) {
-        report_failure(nullptr);
-    }
-}
-
-// Nothing may leave the worker thread, not even a failure to report a failure.
-void products_downloader::report_failure(const char* description) noexcept
-{
-    try {
-        const std::wstring text = description ? general::windows::to_wide(description) : L"unknown error";
-        error(text);
-        messages::post_text(window_, messages::downloading_error, text);
-    } catch (...) {
-    }
-}
-
-void products_downloader::fetch(http::session& session, const product_descriptor& product)
-{
+    // A session per file, made and closed on this thread as the client wants.
+    http::session session{boost::str(boost::wformat(L"%1% installer") % general::windows::product_name()), true};
     info(boost::str(boost::wformat(L"processing %1%") % product.url));
-    messages::post_text(window_, messages::downloading_installation, L"Downloading");
+    workers::post_text_reliably(window_, messages::downloading_installation, L"Downloading", stop);
+    stop_ = stop;
     total_ = 0;
     received_ = 0;
+    posted_percent_ = -1;
 
     const auto address = product_files::parse_address(product.url);
     if (!address) {
         throw std::runtime_error(boost::str(boost::format("%1% installer address %2% is not valid") %
                                             narrow_name(product) % general::windows::to_narrow(product.url)));
     }
-    auto body = transfer(session, product, *address);
+    auto body = transfer(session, product, *address, stop);
     const std::wstring path =
         product_files::join_path(general::windows::temp_directory(), product_files::saved_file_name(address->path));
     // A file that cannot be written in full is as bad as a broken signature; it
@@ -140,33 +130,39 @@ void products_downloader::fetch(http::session& session, const product_descriptor
 }
 
 std::vector<std::uint8_t> products_downloader::transfer(http::session& session, const product_descriptor& product,
-                                                        const product_files::address& address)
+                                                        const product_files::address& address, std::stop_token stop)
 {
     // Failing to name the server or to open the request is not a failed
     // transfer: nothing went over the network yet.
     http::connection connection{session, address.host, address.port};
     http::request request{connection, L"GET", address.path, this, address.secure};
     request.set_body_limit(largest_installer);
+    // The destructor's stop reaches into the blocked transfer (on its own
+    // thread); already requested, it aborts the request right here.
+    const std::stop_callback abort_on_stop{stop, [&request] { request.abort(); }};
     int status = 0;
     std::vector<std::uint8_t> body;
     try {
         body = request.send(status, nullptr, 0, std::wstring{});
     } catch (...) {
-        report_failed_transfer(product);
+        // An aborted transfer did not fail: it was asked to stop.
+        if (!stop.stop_requested())
+            report_failed_transfer(product, stop);
         throw;
     }
     if (status != 200) {
-        report_failed_transfer(product);
+        report_failed_transfer(product, stop);
         throw std::runtime_error(boost::str(boost::format("%1% installer downloading failed with HTTP error %2%") %
                                             narrow_name(product) % status));
     }
     return body;
 }
 
-void products_downloader::report_failed_transfer(const product_descriptor& product)
+void products_downloader::report_failed_transfer(const product_descriptor& product, std::stop_token stop)
 {
     const auto event = product.name == L"Quobex" ? statistics::event::failed_download_quobex
                                                  : statistics::event::failed_download_kv;
-    PostMessageW(window_, messages::add_stats_event, static_cast<WPARAM>(statistics::number_of(event)), 0);
-    PostMessageW(window_, messages::send_stats_events, 0, 0);
+    workers::post_reliably(window_, messages::add_stats_event, static_cast<WPARAM>(statistics::number_of(event)), 0,
+                           stop);
+    workers::post_reliably(window_, messages::send_stats_events, 0, 0, stop);
 }

@@ -4,31 +4,39 @@
 // tells the main dialog how it goes, by posting only:
 //
 //   "downloading installation" (text "Downloading")   at the start of each product
-//   "downloading progress" (received / total, low 32 bits)  per chunk, while the length is known and not 0
+//   "downloading progress" (received / total, low 32 bits)  while the length is known and not 0,
+//                                                      each time the whole percent received changes
 //   "add stats event" (15 for "Quobex", else 16), then "send stats events"   when a transfer fails
 //   "downloading error" (text)                         the run ends on an error
 //   "installations downloaded"                         every product done, not interrupted
 //
+// Progress is coalesced: at most 101 messages a file (0 to 100 percent), the
+// last one carrying the total, however small the network's pieces; so a user
+// interface that is busy for a while finds a few hundred messages at most in
+// its queue, never thousands that could fill it and make the final post fail.
 // Texts are heap copies that belong to the receiver (messages::post_text).
-// Posts may arrive after the object is gone.
+// Posts may arrive after the object is gone. Run, failure and stop follow
+// workers/worker.h.
 //
 // Threads: constructed and destroyed on the user-interface thread; everything
 // else, the observer calls included, runs on the worker thread the constructor
-// starts. Destruction asks the worker to stop and joins it; the request is
-// looked at between products only, so the destructor blocks until the file in
-// progress is finished or has failed. Nothing here throws out of the worker.
+// starts. Destruction asks the worker to stop, aborts the transfer in progress
+// (http::request::abort: at once on Windows, at the next piece of data or
+// time-out under Wine, never after the whole file) and joins; a run stopped
+// that way posts nothing more, neither an error nor the completion, and leaves
+// the file in progress unsaved. Nothing here throws out of the worker.
 #include <winsock2.h>
 #include <windows.h>
 
 #include <cstdint>
 #include <stop_token>
-#include <thread>
 #include <vector>
 
-#include "app/product_catalogue.h"
 #include "general/log/log.h"
 #include "http/client.h"
+#include "workers/product_descriptor.h"
 #include "workers/product_files.h"
+#include "workers/worker.h"
 
 class products_downloader final : public general::windows::http::request_observer, private general::log::prefix {
 public:
@@ -49,19 +57,17 @@ public:
     void on_data_received(std::int64_t count) override;
 
 private:
-    void run(std::stop_token stop);
-    // Logs and posts the error text of a run that failed; description null for a
-    // failure that is not a standard exception.
-    void report_failure(const char* description) noexcept;
-    void fetch(general::windows::http::session& session, const product_descriptor& product);
-    // The body of a 200 answer; anything else, or a failed send, is a failed transfer.
+    void fetch(const product_descriptor& product, std::stop_token stop);
+    // The body of a 200 answer; anything else, or a failed send, is a failed
+    // transfer. A stop ends it at once.
     std::vector<std::uint8_t> transfer(general::windows::http::session& session, const product_descriptor& product,
-                                       const product_files::address& address);
-    void report_failed_transfer(const product_descriptor& product);
+                                       const product_files::address& address, std::stop_token stop);
+    void report_failed_transfer(const product_descriptor& product, std::stop_token stop);
 
-    std::vector<product_descriptor> products_;
     HWND window_;
+    std::stop_token stop_;      // of the run, for the observer's final post
     std::int64_t total_ = 0;    // announced length of the current file, 0 when none
     std::int64_t received_ = 0; // bytes of the current file so far
-    std::jthread worker_;       // last: starts once everything above is ready
+    int posted_percent_ = -1;   // of the current file's last progress message, -1 before the first
+    workers::worker worker_;    // last: starts once everything above is ready
 };

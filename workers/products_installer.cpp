@@ -11,52 +11,21 @@
 #include "workers/product_files.h"
 
 products_installer::products_installer(std::vector<product_descriptor> products, HWND window)
-    : prefix(L"installer"), products_(std::move(products)), window_(window),
-      worker_([this](std::stop_token stop) { run(stop); })
+    : prefix(L"installer"), window_(window),
+      worker_(*this, window, {messages::installations_done, messages::installation_error}, std::move(products),
+              [this](const product_descriptor& product, std::stop_token stop) { install(product, stop); })
 {
 }
 
-products_installer::~products_installer()
-{
-    worker_.request_stop();
-    worker_.join();
-}
+products_installer::~products_installer() = default;
 
-void products_installer::run(std::stop_token stop)
-{
-    try {
-        for (const auto& product : products_) {
-            // An installer destroyed before it began runs nothing.
-            if (stop.stop_requested())
-                return;
-            install(product);
-        }
-        if (stop.stop_requested())
-            return;
-        PostMessageW(window_, messages::installations_done, 0, 0);
-    } catch (const std::exception& failure) {
-        report_failure(failure.what());
-    } catch (...) {
-        report_failure(nullptr);
-    }
-}
-
-// Nothing may leave the worker thread, not even a failure to report a failure.
-void products_installer::report_failure(const char* description) noexcept
-{
-    try {
-        const std::wstring text = description ? general::windows::to_wide(description) : L"unknown error";
-        error(text);
-        messages::post_text(window_, messages::installation_error, text);
-    } catch (...) {
-    }
-}
-
-void products_installer::install(const product_descriptor& product)
+void products_installer::install(const product_descriptor& product, std::stop_token stop)
 {
     info(boost::str(boost::wformat(L"processing %1%") % product.name));
-    messages::post_text(window_, messages::installing_product, L"Installing");
+    workers::post_text_reliably(window_, messages::installing_product, L"Installing", stop);
 
+    // Waited for without a time limit, stop or not: an installer killed half-way
+    // would leave a broken product behind.
     const std::wstring path =
         product_files::join_path(general::windows::temp_directory(), product_files::installer_file_name(product.url));
     const std::wstring command_line = product_files::install_command_line(path, general::windows::system_directory());

@@ -12,7 +12,8 @@
 // A product counts as installed once its installer process has been created
 // and has ended; its exit code is not looked at. A process that cannot be
 // created ends the run with "<name> installation failed". Texts are heap
-// copies that belong to the receiver (messages::post_text).
+// copies that belong to the receiver (messages::post_text). Run, failure and
+// stop follow workers/worker.h.
 //
 // Threads: constructed and destroyed on the user-interface thread; the work
 // runs on the worker thread the constructor starts. Destruction asks the worker
@@ -22,11 +23,11 @@
 #include <windows.h>
 
 #include <stop_token>
-#include <thread>
 #include <vector>
 
-#include "app/product_catalogue.h"
 #include "general/log/log.h"
+#include "workers/product_descriptor.h"
+#include "workers/worker.h"
 
 class products_installer final : private general::log::prefix {
 public:
@@ -38,13 +39,8 @@ public:
     products_installer& operator=(const products_installer&) = delete;
 
 private:
-    void run(std::stop_token stop);
-    // Logs and posts the error text of a run that failed; description null for a
-    // failure that is not a standard exception.
-    void report_failure(const char* description) noexcept;
-    void install(const product_descriptor& product);
+    void install(const product_descriptor& product, std::stop_token stop);
 
-    std::vector<product_descriptor> products_;
     HWND window_;
-    std::jthread worker_; // last: starts once everything above is ready
+    workers::worker worker_; // last: starts once everything above is ready
 };

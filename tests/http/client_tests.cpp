@@ -1,21 +1,26 @@
 // The HTTP client against the stand-in servers (testbed/server.py), under Wine.
 #include "http/client.h"
 
+#include "app/configuration.h"
 #include "general/windows/system.h"
 #include "http/tls_policy.h"
+#include "tests/support/silent_listener.h"
 #include "tests/support/testbed.h"
 
 #include <gtest/gtest.h>
 
 #include <boost/lexical_cast.hpp>
 
+#include <chrono>
 #include <numeric>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace http = general::windows::http;
 namespace testbed = test_support::testbed;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -324,4 +329,125 @@ TEST(http_get, a_body_over_the_limit_fails_with_or_without_a_length)
             << path;
         EXPECT_EQ(fetch_limited(path, 100000).size(), 100000u) << path;
     }
+}
+
+// ---- ending a request early ----
+
+// A report the statistics stand-in takes and never answers.
+const std::string silent_report = R"([{"x":{"id":"qel-reply-silent","product":"qo"}}])";
+
+// Ends `request` from another thread a second into its send; the send's failure
+// text and how long the send took.
+std::pair<std::string, std::chrono::steady_clock::duration> send_aborted_after_a_second(http::request& request,
+                                                                                        const std::string& body)
+{
+    const auto start = std::chrono::steady_clock::now();
+    std::jthread stopper{[&request] {
+        std::this_thread::sleep_for(1s);
+        request.abort();
+    }};
+    int status = 0;
+    auto text = failure_of([&] { request.send(status, body, L"application/json"); });
+    return {std::move(text), std::chrono::steady_clock::now() - start};
+}
+
+// A body that trickles for a minute, one piece every 6 s. Windows ends the
+// blocked read at once; Wine 8 finishes the read in progress and the next one
+// fails, so the bound is one piece's wait, not the minute.
+TEST(http_abort, ends_a_trickling_body_long_before_it_is_in)
+{
+    for (const bool secure : {false, true}) {
+        SCOPED_TRACE(secure);
+        http::session session{agent, true};
+        http::connection connection{session, testbed::host,
+                                    secure ? testbed::download_https_port : testbed::download_http_port};
+        recording_observer observer;
+        http::request request{connection, L"GET", L"/fault/slow/60000/generated/100000", &observer, secure};
+        const auto [text, took] = send_aborted_after_a_second(request, "");
+        EXPECT_EQ(text, "http request aborted");
+        EXPECT_LT(took, 10s);
+        EXPECT_TRUE(request.aborted());
+        EXPECT_LT(observer.received(), 100000);
+    }
+}
+
+// A server that never answers: the send ends as aborted, not as timed out, even
+// where the blocked call only gives up at a time-out (Wine 8 does; Windows ends
+// it at once).
+TEST(http_abort, a_send_waiting_for_a_server_that_never_answers_ends_as_aborted)
+{
+    const test_support::silent_listener silent;
+    const auto stats = configuration::statistics_server();
+    const struct {
+        const char* where;
+        std::wstring host;
+        std::uint16_t port;
+        bool secure;
+        std::string body;
+        const wchar_t* path;
+    } cases[] = {
+        {"the reply's headers", stats.host, stats.port, true, silent_report, L"/installerstats.php"},
+        {"a tls handshake", testbed::host, silent.port(), true, "", L"/"},
+        {"a plain reply", testbed::host, silent.port(), false, "", L"/"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.where);
+        http::session session{agent, true};
+        session.set_timeouts(3000, 3000, 3000, 3000);
+        http::connection connection{session, each.host, each.port};
+        http::request request{connection, each.body.empty() ? L"GET" : L"POST", each.path, nullptr, each.secure};
+        request.set_response_timeout(3000);
+        const auto [text, took] = send_aborted_after_a_second(request, each.body);
+        EXPECT_EQ(text, "http request aborted");
+        EXPECT_LT(took, 15s);
+    }
+}
+
+TEST(http_abort, before_the_send_fails_it_at_once_and_may_be_repeated)
+{
+    http::session session{agent, true};
+    http::connection connection{session, testbed::host, testbed::download_http_port};
+    http::request request{connection, L"GET", L"/generated/10", nullptr, false};
+    EXPECT_FALSE(request.aborted());
+    request.abort();
+    request.abort();
+    int status = 0;
+    EXPECT_EQ(failure_of([&] { request.send(status, nullptr, 0, L""); }), "http request aborted");
+    EXPECT_EQ(failure_of([&] { request.send(status, nullptr, 0, L""); }), "http request aborted");
+}
+
+// Threads racing to abort close the handle once; the destructor then has
+// nothing left to close.
+TEST(http_abort, from_several_threads_at_once_during_a_send)
+{
+    http::session session{agent, true};
+    http::connection connection{session, testbed::host, testbed::download_http_port};
+    http::request request{connection, L"GET", L"/fault/slow/20000/generated/1000", nullptr, false};
+    std::vector<std::jthread> stoppers;
+    for (int i = 0; i < 4; ++i) {
+        stoppers.emplace_back([&request] {
+            std::this_thread::sleep_for(500ms);
+            request.abort();
+        });
+    }
+    int status = 0;
+    EXPECT_EQ(failure_of([&] { request.send(status, nullptr, 0, L""); }), "http request aborted");
+}
+
+// Some WinHTTP implementations wait for the reply's headers past every time-out
+// of the session; the request's own option ends the wait.
+TEST(http_request, a_response_time_out_ends_the_wait_for_a_reply_that_never_comes)
+{
+    const auto stats = configuration::statistics_server();
+    http::session session{agent, true};
+    http::connection connection{session, stats.host, stats.port};
+    http::request request{connection, L"POST", L"/installerstats.php", nullptr, true};
+    request.set_response_timeout(1000);
+    const auto start = std::chrono::steady_clock::now();
+    int status = 0;
+    const auto text = failure_of([&] { request.send(status, silent_report, L"application/json"); });
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
+    EXPECT_TRUE(text == "receive http request failed with error [The request has timed out]" ||
+                text == "receive http request failed with error [10060]")
+        << text;
 }
