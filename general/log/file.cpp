@@ -58,17 +58,12 @@ bool is_low_surrogate(char32_t c)
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// UTF-8 with every line feed written as CR LF, as a text-mode stream would. A
-// lone surrogate (text cut in the middle of a pair) becomes U+FFFD instead of
-// costing the whole line.
+// UTF-8. A lone surrogate (text cut in the middle of a pair) becomes U+FFFD
+// instead of costing the whole line.
 void append_text(std::string& out, std::wstring_view text)
 {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = static_cast<char16_t>(text[i]);
-        if (c == U'\n') {
-            out += "\r\n";
-            continue;
-        }
         if (is_high_surrogate(c) && i + 1 < text.size() && is_low_surrogate(static_cast<char16_t>(text[i + 1]))) {
             c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(text[i + 1]) - 0xDC00);
             ++i;
@@ -96,11 +91,6 @@ bool path_exists(const std::filesystem::path& path)
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool move_file(const std::filesystem::path& from, const std::filesystem::path& to)
-{
-    return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
-}
-
 } // namespace
 
 bool is_safe_log_file(const BY_HANDLE_FILE_INFORMATION& facts)
@@ -110,14 +100,24 @@ bool is_safe_log_file(const BY_HANDLE_FILE_INFORMATION& facts)
 
 windows::unique_file open_log_file(const std::filesystem::path& path)
 {
-    // The flag opens a link itself instead of its target, and the check runs on
+    // Held until the file is open and checked, so no folder can be swapped meanwhile.
+    const auto held = held_folders::open(path.parent_path());
+    if (!held)
+        return {};
+    // Wine follows a link even when asked not to, and would create a missing
+    // target: a name the system reports as a link is not opened at all.
+    const DWORD by_name = GetFileAttributesW(path.c_str());
+    if (by_name != INVALID_FILE_ATTRIBUTES && (by_name & FILE_ATTRIBUTE_REPARSE_POINT) != 0)
+        return {};
+    // The flag opens a link itself instead of its target, and the checks run on
     // the very handle that is then written through: no window between check and use.
     windows::unique_file handle{CreateFileW(path.c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
                                             nullptr)};
     BY_HANDLE_FILE_INFORMATION facts{};
-    if (!handle || !GetFileInformationByHandle(handle.get(), &facts) || !is_safe_log_file(facts))
+    if (!handle || !GetFileInformationByHandle(handle.get(), &facts) || !is_safe_log_file(facts) ||
+        !leads_to(facts_of(handle.get(), path), path))
         return {};
     return handle;
 }
@@ -141,12 +141,19 @@ file::file(int min_level, std::filesystem::path directory, const std::wstring& n
 
 file::file(int min_level, std::filesystem::path directory, const std::wstring& name, int max_size, int max_files,
            int flush_level, open_function open)
-    : min_level_(min_level), name_(name), max_size_(max_size), max_files_(max_files), directory_(std::move(directory)),
+    : min_level_(min_level), name_(name), max_size_(max_size), max_files_(max_files), directory_(long_form(directory)),
       current_path_(directory_ / (name_ + L".log")), flush_level_(flush_level),
       open_(open ? std::move(open) : open_function{open_log_file})
 {
-    std::error_code ignored;
-    std::filesystem::create_directories(directory_, ignored);
+    {
+        // Missing folders are created only below a part that passed the checks
+        // and is held while they are made, so none lands where a link points.
+        const auto held = held_folders::open(existing_part(directory_));
+        if (!held)
+            return;
+        std::error_code ignored;
+        std::filesystem::create_directories(directory_, ignored);
+    }
     handle_ = open_(current_path_);
 }
 
@@ -207,15 +214,25 @@ void file::rotate()
 {
     write_count_ = 0;
     flush(); // what is held belongs to the old file
+    const auto held = held_folders::open(directory_);
+    if (held.redirected()) {
+        // The folder was swapped for a link since the log was opened. The handle
+        // still reaches the file it was opened on, but this writer follows no
+        // path any more: the log ends here.
+        handle_.reset();
+        return;
+    }
+    if (!held)
+        return; // a folder in use: tried again after another full count
     if (displaced_) {
         reopen_current();
         return;
     }
-    if (!make_room_for_first())
+    if (!make_room_for_first(held))
         return;
     // Renamed while open (the handle shares deletion), so if no new file can be
     // opened the handle still reaches the renamed one.
-    if (!move_file(current_path_, numbered_path(1)))
+    if (!rename_log_file(held, current_path_, numbered_path(1)))
         return;
     reopen_current();
 }
@@ -223,13 +240,13 @@ void file::rotate()
 // Returns whether `name`.1.log is out of the way. When a rotated file is held by
 // another program it stays, and then renaming onto it would destroy a kept log
 // while the current one could simply grow until the next attempt.
-bool file::make_room_for_first()
+bool file::make_room_for_first(const held_folders& held)
 {
     const auto first = numbered_path(1);
     if (!path_exists(first))
         return true;
     if (max_files_ == 1) {
-        DeleteFileW(first.c_str());
+        delete_log_file(held, first);
     } else {
         for (int i = max_files_; i >= 2; --i) {
             const auto newer = numbered_path(i - 1);
@@ -237,8 +254,8 @@ bool file::make_room_for_first()
                 continue;
             const auto older = numbered_path(i);
             if (path_exists(older))
-                DeleteFileW(older.c_str());
-            move_file(newer, older);
+                delete_log_file(held, older);
+            rename_log_file(held, newer, older);
         }
     }
     return !path_exists(first);

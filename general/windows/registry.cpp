@@ -23,10 +23,14 @@ struct raw_value {
     std::array<std::uint8_t, read_buffer_size> data{};
 };
 
-unique_registry_key open_key(HKEY hive, const std::wstring& key, LONG& status)
+// Each operation asks for the rights it uses and no more: a key whose access list
+// lets this account only read it (another product's settings, a key locked down
+// by an administrator) must still be readable, and an elevated process holding
+// full rights it never uses only widens what a mistake can do.
+unique_registry_key open_key(HKEY hive, const std::wstring& key, REGSAM access, LONG& status)
 {
     unique_registry_key opened;
-    status = RegOpenKeyExW(hive, key.c_str(), 0, KEY_ALL_ACCESS, opened.put());
+    status = RegOpenKeyExW(hive, key.c_str(), 0, access, opened.put());
     return opened;
 }
 
@@ -89,16 +93,21 @@ struct form_of : boost::static_visitor<stored_form> {
     }
 };
 
+// Only the value is set through the handle. Creating the key and its missing
+// parents takes the right to create subkeys on each parent, which the system
+// asks for on its own; the handle it returns needs none.
 unique_registry_key open_or_create_key(HKEY hive, const std::wstring& key)
 {
     LONG status = ERROR_SUCCESS;
-    unique_registry_key opened = open_key(hive, key, status);
+    unique_registry_key opened = open_key(hive, key, KEY_SET_VALUE, status);
     if (status == ERROR_FILE_NOT_FOUND)
-        RegCreateKeyExW(hive, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, opened.put(),
+        RegCreateKeyExW(hive, key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, opened.put(),
                         nullptr);
     return opened;
 }
 
+// Both functions open the key themselves with the rights a tree deletion needs
+// (enumerating, querying, deleting); nothing is opened here.
 LONG delete_tree(HKEY hive, const std::wstring& key)
 {
     if (auto* delete_tree_w = system_function<decltype(RegDeleteTreeW)>(L"advapi32.dll", "RegDeleteTreeW"))
@@ -117,7 +126,7 @@ registry_value registry_read(HKEY hive, const std::wstring& key, const std::wstr
                              const registry_value& fallback)
 {
     LONG status = ERROR_SUCCESS;
-    const unique_registry_key opened = open_key(hive, key, status);
+    const unique_registry_key opened = open_key(hive, key, KEY_QUERY_VALUE, status);
     if (status != ERROR_SUCCESS)
         return fallback;
     raw_value raw;

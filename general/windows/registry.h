@@ -1,6 +1,8 @@
 #pragma once
 // Registry access for the installer's settings and markers. Keys are opened
-// without a registry-view flag, so a 32-bit build sees the 32-bit view.
+// without a registry-view flag, so a 32-bit build sees the 32-bit view, and with
+// only the rights the call uses: a read asks to query values, a write to set
+// them, so a key this account may only read can still be read.
 #include <winsock2.h>
 #include <windows.h>
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <latch>
 #include <map>
 #include <regex>
@@ -83,6 +84,54 @@ TEST_F(log_logger, prefixed_line_in_the_file)
     const auto file_lines = lines_of(read_bytes(scratch.path() / L"t.log"));
     ASSERT_EQ(file_lines.size(), 1u);
     EXPECT_EQ(after_stamp(file_lines[0]), " I| [downloader] x");
+}
+
+// A server's text must not be able to start a line that looks like the
+// installer's own; whatever the entry point, the writer sees one line.
+TEST_F(log_logger, line_breaks_and_control_characters_reach_the_writer_escaped)
+{
+    struct escape_case {
+        std::wstring message;
+        std::wstring written;
+    };
+    const escape_case cases[] = {
+        {L"plain text, C:\\Temp\\new.log", L"plain text, C:\\Temp\\new.log"},
+        {L"a\r\nb", L"a\\r\\nb"},
+        {L"reply\n2026-Dec-08 01:48:31 E| [installer] forged", L"reply\\n2026-Dec-08 01:48:31 E| [installer] forged"},
+        {L"\rover\r", L"\\rover\\r"},
+        {L"tab\there", L"tab\\x09here"},
+        {L"\x1B[2Kwiped", L"\\x1B[2Kwiped"},
+        {std::wstring(L"nul\0inside", 10), L"nul\\x00inside"},
+        {L"\x1F\x7F", L"\\x1F\\x7F"},
+        {L"\u0085 \u2028 \u2029", L"\\u0085 \\u2028 \\u2029"},
+        {L" ~\u00A0\u00E9\u2027\U0001D11E", L" ~\u00A0\u00E9\u2027\U0001D11E"},
+        {L"", L""},
+    };
+    recorded record;
+    logging::set_writer(std::make_unique<recording_writer>(record));
+    lines expected;
+    for (const auto& each : cases) {
+        logging::info(each.message);
+        downloader{}.error(each.message);
+        expected.emplace_back(1, each.written);
+        expected.emplace_back(2, L"[downloader] " + each.written);
+    }
+    EXPECT_EQ(record.lines, expected);
+    EXPECT_EQ(logging::escape_controls(L"x\ny"), L"x\\ny");
+}
+
+TEST_F(log_logger, message_with_line_breaks_is_one_line_in_the_file)
+{
+    logging::set_writer(std::make_unique<logging::file>(0, scratch.path(), L"t", 1 << 20, 2, 0));
+    logging::info(L"first\r\nsecond\nthird");
+    logging::info(L"after");
+    logging::set_writer(nullptr);
+    const auto bytes = read_bytes(scratch.path() / L"t.log");
+    const auto file_lines = lines_of(bytes);
+    ASSERT_EQ(file_lines.size(), 2u);
+    EXPECT_EQ(after_stamp(file_lines[0]), " I| first\\r\\nsecond\\nthird");
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 2);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\r'), 2);
 }
 
 TEST_F(log_logger, set_writer_replaces_keeps_and_removes)

@@ -1,7 +1,10 @@
 #include "general/windows/registry.h"
 
+#include <sddl.h>
+
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -21,7 +24,10 @@ const registry_value fallback = std::wstring{L"fallback"};
 
 class registry_test : public testing::Test {
 protected:
-    registry_value read(const std::wstring& name) { return registry_read(HKEY_LOCAL_MACHINE, key, name, fallback); }
+    registry_value read(const std::wstring& name, const std::wstring& in = key)
+    {
+        return registry_read(HKEY_LOCAL_MACHINE, in, name, fallback);
+    }
 
     void write_raw(const std::wstring& name, DWORD type, const void* data, DWORD size)
     {
@@ -158,6 +164,71 @@ TEST_F(registry_test, every_other_type_throws_not_implemented)
         } catch (const std::runtime_error& error) {
             EXPECT_STREQ(error.what(), "[windows::registry] not implemented");
         }
+    }
+}
+
+// --- keys this account may not fully use ----------------------------------------
+
+struct local_free {
+    void operator()(void* memory) const { LocalFree(memory); }
+};
+
+// Replaces the access list of `key` with one that grants everyone `rights` and
+// nothing else. The owner keeps the right to change the list, which the cleanup
+// uses to hand the scratch registry a key it can delete.
+void grant_only(HKEY hive, const std::wstring& key, DWORD rights)
+{
+    // An empty list grants nothing.
+    std::wstring text = L"D:P";
+    if (rights != 0) {
+        wchar_t hex[16];
+        swprintf(hex, 16, L"%lX", static_cast<unsigned long>(rights));
+        text += L"(A;;0x" + std::wstring(hex) + L";;;WD)";
+    }
+    PSECURITY_DESCRIPTOR raw = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(text.c_str(), SDDL_REVISION_1, &raw, nullptr));
+    const std::unique_ptr<void, local_free> descriptor(raw);
+    general::windows::unique_registry_key opened;
+    ASSERT_EQ(RegOpenKeyExW(hive, key.c_str(), 0, WRITE_DAC, opened.put()), ERROR_SUCCESS);
+    ASSERT_EQ(RegSetKeySecurity(opened.get(), DACL_SECURITY_INFORMATION, descriptor.get()), ERROR_SUCCESS);
+}
+
+TEST_F(registry_test, key_this_account_may_only_read_or_only_write_is_used_as_far_as_allowed)
+{
+    struct access_case {
+        const char* what;
+        DWORD rights;
+        bool read_gives_the_value;
+        bool write_succeeds;
+    };
+    const access_case cases[] = {
+        {"reading only", KEY_READ, true, false},
+        {"querying values only", KEY_QUERY_VALUE, true, false},
+        {"setting values only", KEY_SET_VALUE, false, true},
+        {"no rights", 0, false, false},
+    };
+    int index = 0;
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.what);
+        const std::wstring locked = key + L"\\locked" + std::to_wstring(index++);
+        const std::uint32_t stored = 7;
+        write_raw_value(HKEY_LOCAL_MACHINE, locked, L"v", REG_DWORD, &stored, sizeof stored);
+        grant_only(HKEY_LOCAL_MACHINE, locked, each.rights);
+
+        // Proof that the access list is in force: full rights are refused.
+        general::windows::unique_registry_key probe;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, locked.c_str(), 0, KEY_ALL_ACCESS, probe.put()) == ERROR_SUCCESS)
+            GTEST_SKIP() << "this system does not enforce registry access lists";
+
+        const registry_value read_back = registry_read(HKEY_LOCAL_MACHINE, locked, L"v", fallback);
+        EXPECT_EQ(read_back == registry_value{std::uint32_t{7}}, each.read_gives_the_value);
+        if (!each.read_gives_the_value) {
+            EXPECT_TRUE(read_back == fallback);
+        }
+        EXPECT_EQ(registry_write(HKEY_LOCAL_MACHINE, locked, L"v", std::uint32_t{8}), each.write_succeeds);
+
+        grant_only(HKEY_LOCAL_MACHINE, locked, KEY_ALL_ACCESS);
+        EXPECT_EQ(boost::get<std::uint32_t>(read(L"v", locked)), each.write_succeeds ? 8u : 7u);
     }
 }
 
