@@ -127,6 +127,10 @@ effects flow::start(bool both, bool archiver_only, bool protection_installed)
         return out;
     }
     // Otherwise Try again: the same products and the same choice once more.
+    // The download counts from here, not from when the posted request arrives:
+    // a Cancel handled in between (the statistics send may let one through)
+    // must lead to the abandon page, not to the start page's leave page.
+    stage_ = stage::downloading;
     show(out, page::process);
     out.push_back(post(self_message::send_stats_events));
     out.push_back(post(self_message::download_installations));
@@ -185,9 +189,10 @@ effects flow::cancel_command()
 effects flow::download_installations()
 {
     effects out{post(self_message::set_post_fail, 0), act(effect::forward)};
-    if (stage_ == stage::downloading)
+    if (downloader_running_)
         return out;
     out.push_back(act(effect::start_downloader));
+    downloader_running_ = true;
     stage_ = stage::downloading;
     return out;
 }
@@ -197,6 +202,7 @@ effects flow::downloading_error()
     // The downloader has ended; the error page replaces whatever shows, a leave
     // page included, so the next Cancel starts from no leave page.
     effects out{post(self_message::set_post_fail, 1), act(effect::delete_downloader)};
+    downloader_running_ = false;
     stage_ = stage::download_failed;
     exit_prompts_ = 0;
     show(out, page::error);
@@ -205,6 +211,7 @@ effects flow::downloading_error()
 
 effects flow::installations_downloaded()
 {
+    downloader_running_ = false;
     return {act(effect::forward), act(effect::delete_downloader), post(self_message::start_installations)};
 }
 

@@ -124,6 +124,7 @@ private:
     bool post_cancel_ = false;
     bool post_fail_ = false;
     bool chosen_ = false;  // a product list exists
+    bool downloader_running_ = false;
     int exit_prompts_ = 0;
 };
 

@@ -461,11 +461,13 @@ void CMainDlg::send_stats_events() noexcept
     if (pending_events_.empty())
         return;
     try {
+        const auto where = configuration::statistics_server();
+        const statistics::server server{where.host, where.port};
         std::optional<istats> reporter;
         if (machine_id_)
-            reporter.emplace(*machine_id_);
+            reporter.emplace(server, *machine_id_);
         else
-            reporter.emplace();
+            reporter.emplace(server);
         machine_id_ = reporter->machine_id();
         reporter->send_events(pending_events_);
         pending_events_.clear();

@@ -44,6 +44,12 @@ struct simulated_dialog {
         };
         if (token == "both")
             run(flow_.start(true, false, false));
+        else if (token == "both-queued") {
+            // The posts stay queued until the next input has been handled.
+            hold = true;
+            run(flow_.start(true, false, false));
+            hold = false;
+        }
         else if (token == "both-installed")
             run(flow_.start(true, false, true));
         else if (token == "archiver")
@@ -82,6 +88,8 @@ struct simulated_dialog {
     // The message loop: what was posted arrives after the handler returned.
     void deliver()
     {
+        if (hold)
+            return;
         while (!queue.empty() && !ended) {
             const effect e = queue.front();
             queue.pop_front();
@@ -113,6 +121,7 @@ struct simulated_dialog {
     std::vector<int> events;
     int downloaders = 0, installers = 0, sends = 0;
     bool ended = false;
+    bool hold = false;
     int exit_code = -1;
 };
 
@@ -138,6 +147,8 @@ const scenario scenarios[] = {
     {"cancel_command_twice_toggles", install, "cancel cancel", "start cancel start", -1},
     {"abandon_continue", install, "both quit start0", "start process abandon process", -1, {}, 1, {"both"}},
     {"abandon_cancel_ends_0", install, "both quit quit", "start process abandon", 0, {}, 1, {"both"}},
+    // The Cancel command handled before the posted download request arrives.
+    {"cancel_before_the_download_request_arrives", install, "both-queued cancel", "start process abandon", -1, {}, 1, {"both"}},
     {"cancel_command_while_downloading", install, "both cancel cancel", "start process abandon process", -1, {}, 1, {"both"}},
     {"retry_keeps_the_choice_and_list", install, "both failed start0", "start process error process", -1, {}, 2, {"both"}},
     {"failure_cancel_command_reports_18", install, "archiver failed cancel", "start process error cancel", -1, {18}, 1, {"archiver"}},
