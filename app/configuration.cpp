@@ -1,5 +1,12 @@
 #include "app/configuration.h"
 
+#ifdef QEL_TESTBED_PORT_BASE
+#include <winsock2.h>
+#include <windows.h>
+
+#include <iterator>
+#endif
+
 namespace configuration {
 
 namespace {
@@ -24,6 +31,34 @@ constexpr site maker_surveys{L"https", L"localhost", port_base + 3};
 constexpr site maker_statistics{L"https", L"localhost", port_base + 60};
 // The package built from testbed/payloads/sentovar.wxs.
 const wchar_t* const product_code = L"{2AB5D0D0-798F-407D-BAEC-CD98942255BD}";
+
+// A test run picks the stand-ins' faults without a rebuild, through the
+// environment the installer is started with:
+//   QEL_TESTBED_DOWNLOAD_PREFIX  goes in front of the path of every download
+//                                address ("/fault/404", "/fault/slow/60000")
+//   QEL_TESTBED_STATISTICS       "down": the closed port; "silent": a port that
+//                                accepts and never answers (stats_server.py)
+std::wstring testbed_setting(const wchar_t* name)
+{
+    wchar_t value[512];
+    const DWORD length = GetEnvironmentVariableW(name, value, static_cast<DWORD>(std::size(value)));
+    return length > 0 && length < std::size(value) ? std::wstring(value, length) : std::wstring();
+}
+
+std::wstring download_path(const std::wstring& path)
+{
+    return testbed_setting(L"QEL_TESTBED_DOWNLOAD_PREFIX") + path;
+}
+
+site statistics_site()
+{
+    const std::wstring choice = testbed_setting(L"QEL_TESTBED_STATISTICS");
+    if (choice == L"down")
+        return {maker_statistics.scheme, maker_statistics.host, port_base + 9};
+    if (choice == L"silent")
+        return {maker_statistics.scheme, maker_statistics.host, maker_statistics.port + 1};
+    return maker_statistics;
+}
 #else
 constexpr site archiver_downloads{L"https", L"download.quobex.example", 0};
 constexpr site archiver_mirror{L"http", L"mirror.quobex.example", 0};
@@ -33,6 +68,16 @@ constexpr site protection_web{L"https", L"www.sentovar.example", 0};
 constexpr site maker_surveys{L"https", L"survey.varnhelm.example", 0};
 constexpr site maker_statistics{L"https", L"stats.varnhelm.example", 443};
 const wchar_t* const product_code = L"{6F1D3B52-8C4E-4A7B-9E25-3D0C7A91B6E4}";
+
+std::wstring download_path(const std::wstring& path)
+{
+    return path;
+}
+
+site statistics_site()
+{
+    return maker_statistics;
+}
 #endif
 
 std::wstring address(const site& where, const std::wstring& path)
@@ -114,7 +159,7 @@ const row rows[] = {
 std::wstring build_url(const row& entry, const wchar_t* prefix, bool mirror)
 {
     const std::wstring file = std::wstring{prefix} + entry.version + entry.suffix + L".exe";
-    return address(mirror ? archiver_mirror : archiver_downloads, directory + file);
+    return address(mirror ? archiver_mirror : archiver_downloads, download_path(directory + file));
 }
 
 std::vector<archiver_build> make_builds()
@@ -137,12 +182,13 @@ const std::vector<archiver_build>& archiver_builds()
 
 std::wstring protection_package_url()
 {
-    return address(maker_updates, L"/releases/Sentovar.msi");
+    return address(maker_updates, download_path(L"/releases/Sentovar.msi"));
 }
 
 server statistics_server()
 {
-    return {maker_statistics.host, static_cast<std::uint16_t>(maker_statistics.port)};
+    const site statistics = statistics_site();
+    return {statistics.host, static_cast<std::uint16_t>(statistics.port)};
 }
 
 std::wstring archiver_licence_url()

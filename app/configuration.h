@@ -6,8 +6,13 @@
 //
 // A build with QEL_TESTBED_PORT_BASE defined (the test build; CMake sets it when
 // the tests are built) points every host at the loopback stand-ins in testbed/
-// and uses the test package's product code; nothing else differs between the
-// two builds. Safe from any thread; nothing throws except std::bad_alloc.
+// and uses the test package's product code. It also reads two environment
+// variables, so a test can pick the stand-ins' faults without a rebuild:
+// QEL_TESTBED_DOWNLOAD_PREFIX (put in front of the download addresses' paths,
+// "/fault/404") and QEL_TESTBED_STATISTICS ("down" or "silent": the statistics
+// server on a closed port or on one that never answers). Nothing else differs
+// between the two builds. Safe from any thread; nothing throws except
+// std::bad_alloc.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -1,7 +1,8 @@
 # The statistics stand-in (testbed/stats_server.py), started and stopped by CTest
 # as the fixture "testbed_stats". Its start and stop tests also set up and clean
 # up the fixture "testbed", so every area marked TESTBED gets it as well.
-# Port: QEL_TESTBED_PORT_BASE + 60, as app/configuration.cpp expects.
+# Port: QEL_TESTBED_PORT_BASE + 60, as app/configuration.cpp expects; + 61 is its
+# silent listener (a statistics server that never answers).
 math(EXPR QEL_TESTBED_STATS_PORT "${QEL_TESTBED_PORT_BASE} + 60")
 set(QEL_TESTBED_STATS_SCRIPT ${CMAKE_SOURCE_DIR}/testbed/stats_server.py)
 set(QEL_TESTBED_STATS_STATE_DIR ${CMAKE_BINARY_DIR}/testbed/stats-state)

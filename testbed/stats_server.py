@@ -11,6 +11,11 @@ Paths:
   GET  /_requests                   every request line seen, as a JSON array of
                                     {"method", "target"}
 
+On the next port (--port + 1) a silent listener takes every connection and
+never reads or sends a byte: a statistics server that hangs before its first
+byte, so the client's TLS handshake never completes. Its connections are held
+until the client closes them or the stand-in stops.
+
 Like the usual production servers it refuses (400) a request target that does
 not start with "/".
 
@@ -23,13 +28,16 @@ The answer is chosen per request, so tests running in parallel share no state:
       html           200 an HTML error page
       empty          200 with an empty body
       500-success    500 {"type":"success"}
+      silent         no answer at all: the connection is held open, silent,
+                     until the client closes it (or HOLD_SECONDS pass), as a
+                     server that takes a report and then hangs
   - a counters request whose User-Agent holds "qel-counters=<kind>" picks:
       no-result      200 the three counters at the top level, without "result"
       text-total     200 "total" as a word
       404            404
 Commands:
-  stats_server.py serve --pki DIR --port N
-  stats_server.py start --pki DIR --port N --state DIR   (background; waits until it answers)
+  stats_server.py serve --pki DIR --port N               (N and N + 1, the silent listener)
+  stats_server.py start --pki DIR --port N --state DIR   (background; waits until both answer)
   stats_server.py stop --state DIR
 CTest runs start and stop as the fixture "testbed_stats" (testbed_stats.start/.stop).
 The commands, the serving loop and the background start and stop live in daemon.py.
@@ -38,6 +46,7 @@ import http.server
 import json
 import os
 import re
+import socket
 import ssl
 import sys
 import threading
@@ -56,6 +65,8 @@ REPORT_ANSWERS = {
     "empty": (200, "text/plain", b""),
     "500-success": (500, "application/json", b'{"type":"success"}'),
 }
+
+HOLD_SECONDS = 120
 
 COUNTER_ANSWERS = {
     "normal": (200, {"result": COUNTERS}),
@@ -116,8 +127,20 @@ class handler(http.server.BaseHTTPRequestHandler):
                 "headers": [[k, v] for k, v in self.headers.items()],
                 "body": body.decode("latin-1"),
             })
-        status, content_type, answer = REPORT_ANSWERS.get(report_kind(body), REPORT_ANSWERS["success"])
+        kind = report_kind(body)
+        if kind == "silent":
+            return self.hold()
+        status, content_type, answer = REPORT_ANSWERS.get(kind, REPORT_ANSWERS["success"])
         self.send(status, content_type, answer)
+
+    def hold(self):
+        self.close_connection = True
+        self.connection.settimeout(HOLD_SECONDS)
+        try:
+            while self.connection.recv(1):
+                pass
+        except OSError:
+            pass  # the client reset the connection, or the hold ran out
 
     def send(self, status, content_type, body):
         self.send_response(status)
@@ -135,10 +158,44 @@ class stats_server(daemon.loopback_server):
         super().__init__(port, handler, tls)
 
 
+class silent_listener:
+    """Takes connections on 127.0.0.1:port and never says a word. Serves like the
+    servers of daemon.serve_until_signalled (serve_forever, shutdown, server_close)."""
+
+    HELD = 256  # the oldest connection is let go beyond this many
+
+    def __init__(self, port):
+        self.socket = socket.create_server(("127.0.0.1", port), backlog=64)
+        self.held = []
+        self.stopping = threading.Event()
+
+    def serve_forever(self, poll_interval=0.1):
+        self.socket.settimeout(poll_interval)
+        while not self.stopping.is_set():
+            try:
+                connection, _ = self.socket.accept()
+            except socket.timeout:
+                continue
+            except OSError:
+                break
+            self.held.append(connection)
+            if len(self.held) > self.HELD:
+                self.held.pop(0).close()
+
+    def shutdown(self):
+        self.stopping.set()
+
+    def server_close(self):
+        self.socket.close()
+        for connection in self.held:
+            connection.close()
+
+
 def serve(args):
     tls = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
     tls.load_cert_chain(os.path.join(args.pki, "server.pem"), os.path.join(args.pki, "server.key"))
-    daemon.serve_until_signalled([stats_server(args.port, tls)], "statistics stand-in on port %d" % args.port)
+    daemon.serve_until_signalled([stats_server(args.port, tls), silent_listener(args.port + 1)],
+                                 "statistics stand-in on port %d, silent listener on %d" % (args.port, args.port + 1))
 
 
 def add_options(command):
@@ -147,7 +204,7 @@ def add_options(command):
 
 
 def serve_options(args):
-    return ["--pki", args.pki, "--port", args.port], [args.port]
+    return ["--pki", args.pki, "--port", args.port], [args.port, args.port + 1]
 
 
 if __name__ == "__main__":

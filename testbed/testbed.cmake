@@ -6,7 +6,7 @@
 #     read in tests/support/testbed.h.
 # Ports count from QEL_TESTBED_PORT_BASE; pick another base for a second build
 # tree whose tests may run at the same time.
-set(QEL_TESTBED_PORT_BASE 18000 CACHE STRING "First loopback port of the stand-in servers (10 ports; the statistics stand-in uses base + 60)")
+set(QEL_TESTBED_PORT_BASE 18000 CACHE STRING "First loopback port of the stand-in servers (10 ports; the statistics stand-in uses base + 60 and 61)")
 find_program(QEL_PYTHON3 python3 REQUIRED)
 
 set(QEL_TESTBED_SCRIPT ${CMAKE_SOURCE_DIR}/testbed/server.py)

@@ -29,6 +29,7 @@
 #include "general/windows/ui/window_layer.h"
 #include "resources/resource_ids.h"
 #include "tests/support/page_host.h"
+#include "tests/support/screen_capture.h"
 #include "tests/support/scratch_registry.h"
 #include "views/cancel_view.h"
 #include "views/error_view.h"
@@ -85,34 +86,6 @@ void pump_for(std::chrono::milliseconds duration)
     }
 }
 
-bool save_png(HBITMAP bitmap, const std::filesystem::path& file)
-{
-    // The system's PNG encoder.
-    const CLSID png{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
-    Gdiplus::Bitmap picture(bitmap, nullptr);
-    return picture.Save(file.c_str(), &png, nullptr) == Gdiplus::Ok;
-}
-
-// The window as it is on the screen, caption and frame included.
-bool capture(HWND window, const std::filesystem::path& file)
-{
-    RECT place{};
-    GetWindowRect(window, &place);
-    const int width = place.right - place.left;
-    const int height = place.bottom - place.top;
-    const general::windows::window_dc screen(nullptr);
-    const general::windows::unique_memory_dc memory(CreateCompatibleDC(screen.get()));
-    const general::windows::unique_bitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-    if (!memory || !bitmap)
-        return false;
-    {
-        const general::windows::selected_object selected(memory.get(), bitmap.get());
-        if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), place.left, place.top, SRCCOPY))
-            return false;
-    }
-    return save_png(bitmap.get(), file);
-}
-
 void load_look(const std::wstring& language)
 {
     const general::windows::resource::handle theme_text(GetModuleHandleW(nullptr), IDR_THEME, L"THEME");
@@ -143,7 +116,8 @@ int render(const std::filesystem::path& folder, const std::wstring& language)
         ShowWindow(window, SW_SHOW);
         pump_for(std::chrono::milliseconds(400));
         const auto file = folder / (std::wstring{entry.file} + L".png");
-        if (!capture(host.hwnd(), file)) {
+        const auto picture = test_support::copy_from_screen(host.hwnd());
+        if (!picture || !test_support::save_png(picture.get(), file)) {
             std::fwprintf(stderr, L"%ls: the picture could not be written\n", file.c_str());
             ++failures;
         }
