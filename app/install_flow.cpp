@@ -247,22 +247,24 @@ effects flow::finish()
 
 effects flow::step1()
 {
-    effects out;
-    show(out, page::step1, effect::show_new);
-    return out;
+    return show_step(page::step1);
 }
 
 effects flow::step2()
 {
-    effects out;
-    show(out, page::step2, effect::show_new);
-    return out;
+    return show_step(page::step2);
 }
 
 effects flow::step3()
 {
+    return show_step(page::step3);
+}
+
+// Every step gets a new window, which takes the counters at creation.
+effects flow::show_step(page step)
+{
     effects out;
-    show(out, page::step3, effect::show_new);
+    show(out, step, effect::show_new);
     return out;
 }
 

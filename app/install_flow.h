@@ -115,6 +115,7 @@ private:
     // Adds `show` and remembers the page.
     void show(effects& out, page target, effect::kind how = effect::show);
     effects leave_prompt(page leave_page);
+    effects show_step(page step);
 
     launch_mode mode_;
     stage stage_ = stage::choosing;
