@@ -4,8 +4,9 @@
 #include <winsock2.h>
 #include <windows.h>
 
-#include <iterator>
 #endif
+
+#include <iterator>
 
 namespace configuration {
 
@@ -31,6 +32,8 @@ constexpr site maker_surveys{L"https", L"localhost", port_base + 3};
 constexpr site maker_statistics{L"https", L"localhost", port_base + 60};
 // The package built from testbed/payloads/sentovar.wxs.
 const wchar_t* const product_code = L"{2AB5D0D0-798F-407D-BAEC-CD98942255BD}";
+// The code-signing certificate of testbed/pki.cmake that signs every payload.
+const wchar_t* const signers[] = {L"qel test signer"};
 
 // A test run picks the stand-ins' faults without a rebuild, through the
 // environment the installer is started with:
@@ -68,6 +71,8 @@ constexpr site protection_web{L"https", L"www.sentovar.example", 0};
 constexpr site maker_surveys{L"https", L"survey.varnhelm.example", 0};
 constexpr site maker_statistics{L"https", L"stats.varnhelm.example", 443};
 const wchar_t* const product_code = L"{6F1D3B52-8C4E-4A7B-9E25-3D0C7A91B6E4}";
+// The archiver publisher signs its installers, the maker its package.
+const wchar_t* const signers[] = {L"Quobex Software", L"Varnhelm Software"};
 
 std::wstring download_path(const std::wstring& path)
 {
@@ -219,6 +224,11 @@ std::wstring lite_survey_url()
 std::wstring protection_product_code()
 {
     return product_code;
+}
+
+std::vector<std::wstring> accepted_signers()
+{
+    return {std::begin(signers), std::end(signers)};
 }
 
 } // namespace configuration

@@ -55,4 +55,10 @@ std::wstring lite_survey_url();
 // The protection product's Windows Installer product code, with braces.
 std::wstring protection_product_code();
 
+// The publishers whose installers may run: the common names of the certificates
+// the archiver's installer and the protection product's package are signed
+// with. A valid signature by anyone else is a corrupted download. The test
+// build accepts only the test signer of testbed/pki.cmake.
+std::vector<std::wstring> accepted_signers();
+
 } // namespace configuration

@@ -366,14 +366,14 @@ void CMainDlg::apply(const effect& e, const input& in)
         break;
     case effect::start_downloader:
         downloader_.reset();
-        downloader_ = std::make_unique<products_downloader>(products_, hwnd());
+        downloader_ = std::make_unique<products_downloader>(products_, hwnd(), configuration::accepted_signers());
         break;
     case effect::delete_downloader:
         downloader_.reset();
         break;
     case effect::start_installer:
         installer_.reset();
-        installer_ = std::make_unique<products_installer>(products_, hwnd());
+        installer_ = std::make_unique<products_installer>(products_, hwnd(), configuration::accepted_signers());
         break;
     case effect::delete_installer:
         installer_.reset();

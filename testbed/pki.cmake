@@ -3,6 +3,8 @@
 #   server.pem / server.key    HTTPS certificate of the stand-ins (DNS:localhost), from the test CA
 #   untrusted.pem / .key       a localhost certificate from a CA nobody trusts; the client must refuse it
 #   codesign.pem / .key        code-signing certificate from the test CA, for the payloads
+#   othersign.pem / .key       a second code-signing certificate from the same CA ("qel other
+#                              signer"): valid, but not the publisher the installer accepts
 # Output: ${QEL_TEST_PKI_DIR}; target: qel_test_pki.
 find_program(QEL_OPENSSL openssl REQUIRED)
 
@@ -34,12 +36,14 @@ endfunction()
 # Distinct serials per issuer.
 set(name_serial_server 1001)
 set(name_serial_codesign 1002)
+set(name_serial_othersign 1003)
 set(name_serial_untrusted 2001)
 
 set(pki_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${QEL_TEST_PKI_DIR})
 qel_pki_commands(pki_commands ca "/CN=qel test CA" ca "")
 qel_pki_commands(pki_commands server "/CN=localhost" server ca)
 qel_pki_commands(pki_commands codesign "/CN=qel test signer" codesign ca)
+qel_pki_commands(pki_commands othersign "/CN=qel other signer" codesign ca)
 qel_pki_commands(pki_commands untrusted-ca "/CN=qel untrusted CA" ca "")
 qel_pki_commands(pki_commands untrusted "/CN=localhost" server untrusted-ca)
 
@@ -47,7 +51,8 @@ set(QEL_TEST_PKI_FILES
   ${QEL_TEST_PKI_DIR}/ca.pem ${QEL_TEST_PKI_DIR}/ca.key ${QEL_TEST_PKI_DIR}/ca.der
   ${QEL_TEST_PKI_DIR}/server.pem ${QEL_TEST_PKI_DIR}/server.key
   ${QEL_TEST_PKI_DIR}/untrusted.pem ${QEL_TEST_PKI_DIR}/untrusted.key
-  ${QEL_TEST_PKI_DIR}/codesign.pem ${QEL_TEST_PKI_DIR}/codesign.key)
+  ${QEL_TEST_PKI_DIR}/codesign.pem ${QEL_TEST_PKI_DIR}/codesign.key
+  ${QEL_TEST_PKI_DIR}/othersign.pem ${QEL_TEST_PKI_DIR}/othersign.key)
 
 add_custom_command(OUTPUT ${QEL_TEST_PKI_FILES}
   ${pki_commands}

@@ -41,6 +41,8 @@ prefixes can be stacked ("/fault/no-length/fault/slow/generated/100000"):
                          byte changed a third of the way in
   /fault/unsigned/...    payload/unsigned/<file> when it exists, else the file with its
                          Authenticode signature stripped (PE files)
+  /fault/other-signer/...  payload/other-signer/<file>: validly signed by the second test
+                         certificate, not the accepted publisher; 404 when there is none
 
 Commands:
   server.py serve --payload DIR --pki DIR --port-base N      run in the foreground
@@ -98,7 +100,7 @@ class faults:
         self.length = "normal"   # normal | none | chunked | bad
         self.ending = "normal"   # normal | reset | truncate
         self.slow_ms = None
-        self.content = "normal"  # normal | tampered | unsigned
+        self.content = "normal"  # normal | tampered | unsigned | other-signer
         self.proxy_auth = False
 
 
@@ -128,7 +130,7 @@ def parse_faults(path):
                 chosen.length = "negative"
             elif kind in ("reset", "truncate"):
                 chosen.ending = kind
-            elif kind in ("tampered", "unsigned"):
+            elif kind in ("tampered", "unsigned", "other-signer"):
                 chosen.content = kind
             elif kind == "proxy-auth":
                 chosen.status, chosen.proxy_auth = 407, True
@@ -196,6 +198,8 @@ class handler(http.server.BaseHTTPRequestHandler):
         if chosen.content != "normal" and os.path.isfile(prepared):
             name = os.path.join(chosen.content, name)
             chosen.content = "normal"
+        elif chosen.content == "other-signer":
+            return None, 404  # only a prepared copy has that signature
         file_path = os.path.join(folder, name)
         if chosen.content == "normal" and chosen.ending == "normal" and chosen.slow_ms is None:
             return file_path, 200  # streamed from disk: files may be large

@@ -10,6 +10,7 @@
 #include "app/messages.h"
 #include "general/windows/handle.h"
 #include "general/windows/settings.h"
+#include "general/windows/signature.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
 #include "http/statistics_events.h"
@@ -68,8 +69,10 @@ int whole_percent(std::int64_t received, std::int64_t total)
 
 } // namespace
 
-products_downloader::products_downloader(std::vector<product_descriptor> products, HWND window)
-    : prefix(L"downloader"), window_(window),
+products_downloader::products_downloader(std::vector<product_descriptor> products, HWND window,
+                                         std::vector<std::wstring> accepted_signers, std::wstring folder)
+    : prefix(L"downloader"), window_(window), accepted_signers_(std::move(accepted_signers)),
+      folder_(std::move(folder)),
       worker_(*this, window, {messages::installations_downloaded, messages::downloading_error}, std::move(products),
               [this](const product_descriptor& product, std::stop_token stop) { fetch(product, stop); })
 {
@@ -120,12 +123,16 @@ void products_downloader::fetch(const product_descriptor& product, std::stop_tok
     }
     auto body = transfer(session, product, *address, stop);
     const std::wstring path =
-        product_files::join_path(general::windows::temp_directory(), product_files::saved_file_name(address->path));
+        product_files::join_path(folder_.empty() ? general::windows::temp_directory() : folder_,
+                                 product_files::saved_file_name(address->path));
     // A file that cannot be written in full is as bad as a broken signature; it
     // must not leave an older, valid file of the same name to pass the check.
     const bool saved = save(path, body);
     body = {};
-    if (!saved || !general::windows::verify_file_signature(path))
+    // Held only for the check: the installer checks again before the start.
+    general::windows::unique_file checked;
+    if (!saved ||
+        general::windows::open_verified_file(path, accepted_signers_, checked) != general::windows::file_verdict::accepted)
         throw_corrupted(product);
 }
 

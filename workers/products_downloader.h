@@ -1,7 +1,7 @@
 #pragma once
 // Fetches the installer of every chosen product, one after the other, into the
-// temporary folder, accepts only files with a valid Authenticode signature and
-// tells the main dialog how it goes, by posting only:
+// temporary folder, accepts only files with a valid Authenticode signature of
+// an accepted publisher and tells the main dialog how it goes, by posting only:
 //
 //   "downloading installation" (text "Downloading")   at the start of each product
 //   "downloading progress" (received / total, low 32 bits)  while the length is known and not 0,
@@ -15,6 +15,10 @@
 // interface that is busy for a while finds a few hundred messages at most in
 // its queue, never thousands that could fill it and make the final post fail.
 // Texts are heap copies that belong to the receiver (messages::post_text).
+//
+// The check here only spares the user an installation step that would fail:
+// the file stays in a folder that may belong to the user, so the installer
+// checks it again, through the handle it keeps, right before running it.
 // Posts may arrive after the object is gone. Run, failure and stop follow
 // workers/worker.h.
 //
@@ -30,6 +34,7 @@
 
 #include <cstdint>
 #include <stop_token>
+#include <string>
 #include <vector>
 
 #include "general/log/log.h"
@@ -40,9 +45,15 @@
 
 class products_downloader final : public general::windows::http::request_observer, private general::log::prefix {
 public:
-    // Copies `products`; `window` (the main dialog) receives every message.
-    // Throws std::system_error when the thread cannot be started.
-    products_downloader(std::vector<product_descriptor> products, HWND window);
+    // Copies `products`; `window` (the main dialog) receives every message;
+    // `accepted_signers`: the common names of the publishers whose signature
+    // a file must carry (a valid signature of anyone else is a corrupted file);
+    // `folder`: where the files are saved, the temporary folder when empty (a
+    // general::windows::private_folder keeps them from the user's programs;
+    // the installer must be given the same folder). Throws std::system_error
+    // when the thread cannot be started.
+    products_downloader(std::vector<product_descriptor> products, HWND window,
+                        std::vector<std::wstring> accepted_signers, std::wstring folder = {});
 
     // The largest installer accepted: far above any real one, far below what the
     // process can hold, so a body without a length that never ends fails as a
@@ -65,6 +76,8 @@ private:
     void report_failed_transfer(const product_descriptor& product, std::stop_token stop);
 
     HWND window_;
+    std::vector<std::wstring> accepted_signers_;
+    std::wstring folder_;       // empty: the temporary folder at the time of each file
     std::stop_token stop_;      // of the run, for the observer's final post
     std::int64_t total_ = 0;    // announced length of the current file, 0 when none
     std::int64_t received_ = 0; // bytes of the current file so far

@@ -1,11 +1,13 @@
 // Stand-in for the archiver's own installer. It records how it was run in a
 // file beside itself (its own path with ".ran" appended: the command line, one
-// line), "installs" the archiver by writing "quobex-installed.txt" (holding the
+// line) and the folder it was started in (".cwd" appended, one line), "installs" the archiver by writing "quobex-installed.txt" (holding the
 // same command line) into the folder named by QEL_FAKE_ARCHIVER_TARGET, or into
 // a folder "Quobex" beside itself, after sleeping the milliseconds in
 // QEL_FAKE_ARCHIVER_DELAY_MS, and ends with the exit code given in
 // QEL_FAKE_ARCHIVER_EXIT_CODE (0 when unset; 1603 when it cannot install). A
 // GUI program that opens no window, so a hidden start creates no console.
+#include <iterator>
+
 #include "testbed/payloads/record.h"
 
 int wmain(int, wchar_t**)
@@ -13,6 +15,9 @@ int wmain(int, wchar_t**)
     const std::wstring self = payload::own_path();
     const std::wstring command_line = GetCommandLineW();
     payload::write_record(self + L".ran", command_line + L"\n");
+    wchar_t current[MAX_PATH * 4];
+    const DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(std::size(current)), current);
+    payload::write_record(self + L".cwd", std::wstring(current, length < std::size(current) ? length : 0) + L"\n");
 
     std::wstring target = payload::environment(L"QEL_FAKE_ARCHIVER_TARGET");
     if (target.empty())

@@ -7,6 +7,8 @@
 #   unsigned/qbx623x64.exe   the same files without a signature
 #   unsigned/Sentovar.msi
 #   tampered/qbx623x64.exe   signed, then one code byte changed
+#   other-signer/qbx623x64.exe  validly signed, but by the second test certificate
+#   other-signer/Sentovar.msi   ("qel other signer"), not the publisher the installer accepts
 #   <each name of QEL_TEST_ARCHIVER_ALIASES>  copies of the signed qbx623x64.exe, so
 #                            the addresses the product catalogue builds find a file
 # The stand-in servers serve this folder; every file keeps the name the
@@ -34,11 +36,17 @@ foreach(program fake_archiver tray)
   set_target_properties(qel_payload_${program} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${payload_programs})
 endforeach()
 
-# qel_sign_commands(<out> <input> <output>): commands that sign a copy of input.
+# qel_sign_commands(<out> <input> <output> [<certificate>]): commands that sign a
+# copy of input, with codesign (the default) or another certificate of pki.cmake.
 function(qel_sign_commands out input output)
+  set(certificate codesign)
+  if(ARGC GREATER 3)
+    set(certificate ${ARGV3})
+  endif()
   set(${out} ${${out}}
     COMMAND ${CMAKE_COMMAND} -E rm -f ${output}
-    COMMAND ${QEL_OSSLSIGNCODE} sign -certs ${QEL_TEST_PKI_DIR}/codesign.pem -key ${QEL_TEST_PKI_DIR}/codesign.key
+    COMMAND ${QEL_OSSLSIGNCODE} sign -certs ${QEL_TEST_PKI_DIR}/${certificate}.pem
+            -key ${QEL_TEST_PKI_DIR}/${certificate}.key
             -ac ${QEL_TEST_PKI_DIR}/ca.pem -h sha256 -n "qel test payload" -in ${input} -out ${output}
     PARENT_SCOPE)
 endfunction()
@@ -49,18 +57,23 @@ set(package ${QEL_TEST_PAYLOADS_DIR}/Sentovar.msi)
 set(unsigned_archiver ${QEL_TEST_PAYLOADS_DIR}/unsigned/qbx623x64.exe)
 set(unsigned_package ${QEL_TEST_PAYLOADS_DIR}/unsigned/Sentovar.msi)
 set(tampered_archiver ${QEL_TEST_PAYLOADS_DIR}/tampered/qbx623x64.exe)
-set(signing_inputs ${QEL_TEST_PKI_DIR}/codesign.pem ${QEL_TEST_PKI_DIR}/codesign.key ${QEL_TEST_PKI_DIR}/ca.pem)
+set(other_archiver ${QEL_TEST_PAYLOADS_DIR}/other-signer/qbx623x64.exe)
+set(other_package ${QEL_TEST_PAYLOADS_DIR}/other-signer/Sentovar.msi)
+set(signing_inputs ${QEL_TEST_PKI_DIR}/codesign.pem ${QEL_TEST_PKI_DIR}/codesign.key ${QEL_TEST_PKI_DIR}/ca.pem
+    ${QEL_TEST_PKI_DIR}/othersign.pem ${QEL_TEST_PKI_DIR}/othersign.key)
 
 set(archiver_commands
   COMMAND ${CMAKE_COMMAND} -E make_directory ${QEL_TEST_PAYLOADS_DIR}/unsigned ${QEL_TEST_PAYLOADS_DIR}/tampered
+          ${QEL_TEST_PAYLOADS_DIR}/other-signer
   COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:qel_payload_fake_archiver> ${unsigned_archiver})
 qel_sign_commands(archiver_commands ${unsigned_archiver} ${archiver})
+qel_sign_commands(archiver_commands ${unsigned_archiver} ${other_archiver} othersign)
 set(archiver_aliases)
 foreach(alias ${QEL_TEST_ARCHIVER_ALIASES})
   list(APPEND archiver_aliases ${QEL_TEST_PAYLOADS_DIR}/${alias})
   list(APPEND archiver_commands COMMAND ${CMAKE_COMMAND} -E copy ${archiver} ${QEL_TEST_PAYLOADS_DIR}/${alias})
 endforeach()
-add_custom_command(OUTPUT ${archiver} ${unsigned_archiver} ${tampered_archiver} ${archiver_aliases}
+add_custom_command(OUTPUT ${archiver} ${unsigned_archiver} ${tampered_archiver} ${other_archiver} ${archiver_aliases}
   ${archiver_commands}
   COMMAND ${Python3_EXECUTABLE} ${payload_source}/tamper.py ${archiver} ${tampered_archiver}
   DEPENDS qel_payload_fake_archiver ${signing_inputs} ${payload_source}/tamper.py
@@ -69,13 +82,15 @@ add_custom_command(OUTPUT ${archiver} ${unsigned_archiver} ${tampered_archiver} 
 
 # The package holds the signed tray program; wixl looks its source up from the
 # working directory.
-set(package_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${QEL_TEST_PAYLOADS_DIR}/unsigned)
+set(package_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${QEL_TEST_PAYLOADS_DIR}/unsigned
+    ${QEL_TEST_PAYLOADS_DIR}/other-signer)
 qel_sign_commands(package_commands $<TARGET_FILE:qel_payload_tray> ${tray})
 list(APPEND package_commands
   COMMAND ${CMAKE_COMMAND} -E rm -f ${unsigned_package}
   COMMAND ${QEL_WIXL} -a x64 -D TrayExe=qeltray.exe -o ${unsigned_package} ${payload_source}/sentovar.wxs)
 qel_sign_commands(package_commands ${unsigned_package} ${package})
-add_custom_command(OUTPUT ${tray} ${package} ${unsigned_package}
+qel_sign_commands(package_commands ${unsigned_package} ${other_package} othersign)
+add_custom_command(OUTPUT ${tray} ${package} ${unsigned_package} ${other_package}
   ${package_commands}
   WORKING_DIRECTORY ${QEL_TEST_PAYLOADS_DIR}
   DEPENDS qel_payload_tray ${signing_inputs} ${payload_source}/sentovar.wxs
@@ -83,6 +98,6 @@ add_custom_command(OUTPUT ${tray} ${package} ${unsigned_package}
   VERBATIM)
 
 add_custom_target(qel_test_payloads ALL
-  DEPENDS ${archiver} ${unsigned_archiver} ${tampered_archiver} ${archiver_aliases}
-          ${tray} ${package} ${unsigned_package})
+  DEPENDS ${archiver} ${unsigned_archiver} ${tampered_archiver} ${other_archiver} ${archiver_aliases}
+          ${tray} ${package} ${unsigned_package} ${other_package})
 add_dependencies(qel_test_payloads qel_test_pki)

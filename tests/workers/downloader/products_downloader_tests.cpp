@@ -14,9 +14,13 @@
 #include "app/messages.h"
 #include "general/log/log.h"
 #include "general/windows/handle.h"
+#include "general/windows/private_folder.h"
+#include "general/windows/system.h"
+#include "general/windows/text.h"
 #include "tests/support/posted_messages.h"
 #include "tests/support/testbed.h"
 #include "tests/support/worker_environment.h"
+#include "workers/products_installer.h"
 
 namespace {
 
@@ -26,6 +30,8 @@ namespace testbed = test_support::testbed;
 using test_support::posted_message;
 
 const fs::path payloads{testbed::payload_directory};
+// The common name of the test code-signing certificate of testbed/pki.cmake.
+const std::vector<std::wstring> accepted{L"qel test signer"};
 
 std::string file_bytes(const fs::path& path)
 {
@@ -63,7 +69,7 @@ protected:
     // Runs a downloader until it posts its last message.
     void run(std::vector<product_descriptor> products)
     {
-        products_downloader downloader{std::move(products), posted.window()};
+        products_downloader downloader{std::move(products), posted.window(), accepted};
         ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
     }
 
@@ -168,7 +174,7 @@ TEST_F(downloader_test, a_transfer_that_breaks_off_counts_as_a_failed_download)
         SCOPED_TRACE(url);
         test_support::posted_messages each;
         {
-            products_downloader downloader{{archiver(url)}, each.window()};
+            products_downloader downloader{{archiver(url)}, each.window(), accepted};
             ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         const auto all = each.without(messages::downloading_progress);
@@ -196,27 +202,85 @@ TEST_F(downloader_test, a_certificate_that_does_not_validate_fails_the_download)
     EXPECT_FALSE(fs::exists(temp.path() / L"qbx623x64.exe"));
 }
 
-TEST_F(downloader_test, a_tampered_or_unsigned_file_is_corrupted_and_posts_no_event)
+// Each row: a file and the publishers the run accepts. A valid signature by
+// anyone but an accepted publisher is as corrupted as a broken one.
+TEST_F(downloader_test, a_tampered_unsigned_or_foreign_file_is_corrupted_and_posts_no_event)
 {
-    const std::vector<product_descriptor> cases{
-        archiver(archiver_url(L"/fault/tampered")),
-        archiver(archiver_url(L"/fault/unsigned")),
-        protection(package_url(L"/fault/unsigned")),
+    const std::vector<std::wstring> nobody;
+    const std::vector<std::wstring> other_only{L"qel other signer"};
+    const struct {
+        product_descriptor product;
+        const std::vector<std::wstring>& signers;
+    } cases[] = {
+        {archiver(archiver_url(L"/fault/tampered")), accepted},
+        {archiver(archiver_url(L"/fault/unsigned")), accepted},
+        {protection(package_url(L"/fault/unsigned")), accepted},
+        {archiver(archiver_url(L"/fault/other-signer")), accepted},
+        {protection(package_url(L"/fault/other-signer")), accepted},
+        {archiver(archiver_url()), nobody},
+        {archiver(archiver_url()), other_only},
     };
-    for (const auto& product : cases) {
-        SCOPED_TRACE(product.url);
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.product.url);
+        SCOPED_TRACE(row.signers.size());
+        test_support::captured_log log;
         test_support::posted_messages each;
         {
-            products_downloader downloader{{product}, each.window()};
+            products_downloader downloader{{row.product}, each.window(), row.signers};
             ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         const auto all = each.without(messages::downloading_progress);
         ASSERT_EQ(all.size(), 2u);
         EXPECT_EQ(all[0].id, messages::downloading_installation);
         EXPECT_EQ(all[1].id, messages::downloading_error);
-        EXPECT_EQ(all[1].text, product.name + L" installer corrupted");
+        EXPECT_EQ(all[1].text, row.product.name + L" installer corrupted");
         EXPECT_EQ(each.count(messages::add_stats_event), 0u);
+        EXPECT_TRUE(log.contains(general::log::level_error, L"[downloader] " + row.product.name + L" installer corrupted"));
     }
+}
+
+// The file the foreign publisher signed is whole and its signature valid: only
+// who made it differs. The same file is accepted once its signer is.
+TEST_F(downloader_test, the_foreign_file_passes_when_its_signer_is_the_accepted_one)
+{
+    test_support::posted_messages each;
+    {
+        products_downloader downloader{{archiver(archiver_url(L"/fault/other-signer"))}, each.window(),
+                                       {L"qel other signer"}};
+        ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
+    }
+    EXPECT_EQ(each.without(messages::downloading_progress).back().id, messages::installations_downloaded);
+    EXPECT_EQ(file_bytes(temp.path() / L"qbx623x64.exe"), file_bytes(payloads / L"other-signer" / L"qbx623x64.exe"));
+}
+
+// Downloaded into a folder of the run's own and installed from there: both
+// workers agree on the folder, the user's temporary folder stays empty, the
+// program runs from the private folder, and the folder goes with its owner.
+TEST_F(downloader_test, a_run_in_a_private_folder_downloads_and_installs_there_and_leaves_nothing_behind)
+{
+    test_support::scoped_environment target{L"QEL_FAKE_ARCHIVER_TARGET", (temp.scratch() / L"installed").wstring()};
+    test_support::scoped_environment fast{L"QEL_FAKE_ARCHIVER_DELAY_MS", std::nullopt};
+    fs::path folder_path;
+    {
+        general::windows::private_folder folder{temp.scratch().wstring(), L"downloads"};
+        folder_path = folder.path();
+        {
+            products_downloader downloader{{archiver(archiver_url())}, posted.window(), accepted, folder.path()};
+            ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
+        }
+        EXPECT_EQ(steps().back(), messages::installations_downloaded);
+        EXPECT_EQ(file_bytes(folder_path / L"qbx623x64.exe"), file_bytes(payloads / L"qbx623x64.exe"));
+        EXPECT_TRUE(fs::is_empty(temp.path()));
+        {
+            products_installer installer{{archiver(archiver_url())}, posted.window(), accepted, folder.path()};
+            ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
+        }
+        EXPECT_EQ(posted.all().back().id, messages::installations_done);
+        const std::string ran = file_bytes(folder_path / L"qbx623x64.exe.ran");
+        EXPECT_NE(ran.find(general::windows::wide_to_utf8(folder.path())), std::string::npos) << ran;
+        EXPECT_TRUE(fs::exists(temp.scratch() / L"installed" / L"quobex-installed.txt"));
+    }
+    EXPECT_FALSE(fs::exists(folder_path));
 }
 
 TEST_F(downloader_test, a_file_that_cannot_be_written_is_corrupted_even_when_an_old_copy_would_pass)
@@ -268,7 +332,7 @@ TEST_F(downloader_test, the_request_carries_the_user_agent_and_tls_follows_the_s
         test_support::posted_messages each;
         const auto port = secure ? testbed::download_https_port : testbed::download_http_port;
         {
-            products_downloader downloader{{archiver(testbed::url(secure, port, L"/echo"))}, each.window()};
+            products_downloader downloader{{archiver(testbed::url(secure, port, L"/echo"))}, each.window(), accepted};
             ASSERT_TRUE(each.pump_until({messages::downloading_error}, 60s));
         }
         const std::string echo = file_bytes(temp.path() / L"echo");
@@ -296,7 +360,7 @@ TEST_F(downloader_test, destruction_aborts_the_file_in_progress_and_posts_nothin
         const auto url = secure ? archiver_url(L"/fault/slow/60000")
                                 : testbed::url(false, testbed::download_http_port, L"/fault/slow/60000/win/qbx623x64.exe");
         std::optional<products_downloader> downloader;
-        downloader.emplace(std::vector{archiver(url), protection(package_url())}, each.window());
+        downloader.emplace(std::vector{archiver(url), protection(package_url())}, each.window(), accepted);
         ASSERT_TRUE(each.pump_until({messages::downloading_installation}, 20s));
         each.pump_for(1s);
         const auto start = std::chrono::steady_clock::now();
@@ -334,7 +398,7 @@ TEST_F(downloader_test, a_large_file_posts_at_most_one_progress_message_a_percen
 class progress_test : public testing::Test {
 protected:
     test_support::posted_messages posted;
-    products_downloader downloader{{}, posted.window()};
+    products_downloader downloader{{}, posted.window(), accepted};
 
     void SetUp() override { ASSERT_TRUE(posted.pump_until({messages::installations_downloaded}, 20s)); }
 
@@ -397,7 +461,7 @@ TEST(progress_coalescing, posts_once_a_percent_and_always_the_total_last)
         SCOPED_TRACE(each.total);
         SCOPED_TRACE(each.piece);
         test_support::posted_messages posted;
-        products_downloader downloader{{}, posted.window()};
+        products_downloader downloader{{}, posted.window(), accepted};
         ASSERT_TRUE(posted.pump_until({messages::installations_downloaded}, 20s));
         downloader.on_content_length(each.total);
         for (std::int64_t received = 0; received < each.total; received += each.piece)

@@ -29,6 +29,8 @@ using test_support::posted_messages;
 const fs::path payloads{QEL_TESTBED_PAYLOAD_DIR};
 // The fixed product code of testbed/payloads/sentovar.wxs.
 constexpr const wchar_t* package_code = QEL_TEST_PRODUCT_CODE;
+// The common name of the test code-signing certificate of testbed/pki.cmake.
+const std::vector<std::wstring> accepted{L"qel test signer"};
 
 // The command line a copy of the fake archiver recorded, without its line end.
 std::optional<std::wstring> recorded_command_line(const fs::path& program)
@@ -74,7 +76,7 @@ protected:
 
     void run(std::vector<product_descriptor> products)
     {
-        products_installer installer{std::move(products), posted.window()};
+        products_installer installer{std::move(products), posted.window(), accepted};
         ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
     }
 
@@ -107,6 +109,27 @@ TEST_F(installer_test, the_archiver_runs_silently_from_a_folder_with_a_blank_and
     EXPECT_EQ(recorded_command_line(program), in_quotes(program) + L" /s1");
     EXPECT_TRUE(fs::exists(temp.scratch() / L"installed" / L"quobex-installed.txt"));
     EXPECT_FALSE(recorded_command_line(planted).has_value());
+}
+
+// Whatever this process's current folder is (a user's folder, the download
+// folder), the installer starts in the system folder, where no user plants
+// what it loads by a relative name.
+TEST_F(installer_test, the_archiver_starts_in_the_system_folder_not_the_current_one)
+{
+    const auto program = downloaded(L"qbx623x64.exe");
+    const auto user_folder = temp.scratch() / L"user folder";
+    fs::create_directories(user_folder);
+    const fs::path previous = fs::current_path();
+    fs::current_path(user_folder);
+    run({archiver(L"qbx623x64.exe")});
+    fs::current_path(previous);
+
+    EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installations_done}));
+    std::ifstream record{fs::path{program.wstring() + L".cwd"}, std::ios::binary};
+    std::string line;
+    std::getline(record, line);
+    EXPECT_EQ(_wcsicmp(general::windows::utf8_to_wide(line).c_str(), general::windows::system_directory().c_str()), 0)
+        << line;
 }
 
 TEST_F(installer_test, a_failing_exit_code_still_counts_and_the_next_product_follows)
@@ -143,7 +166,7 @@ TEST_F(installer_test, destruction_waits_for_the_running_installer_and_stops_bef
     const auto first = downloaded(L"first.exe");
     const auto second = downloaded(L"second.exe");
     {
-        products_installer installer{{archiver(L"first.exe"), archiver(L"second.exe")}, posted.window()};
+        products_installer installer{{archiver(L"first.exe"), archiver(L"second.exe")}, posted.window(), accepted};
         ASSERT_TRUE(posted.pump_until({messages::installing_product}, 20s));
         // Give the worker time to start the child; the destructor must then wait for it.
         EXPECT_FALSE(posted.pump_until({messages::installations_done}, 300ms));
