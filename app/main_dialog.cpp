@@ -1,5 +1,7 @@
 #include "app/main_dialog.h"
 
+#include <shlobj.h>
+
 #include <mutex>
 
 #include <boost/format.hpp>
@@ -8,6 +10,8 @@
 #include "app/messages.h"
 #include "app/post_install.h"
 #include "general/translation/translation.h"
+#include "general/windows/private_folder.h"
+#include "general/windows/system.h"
 #include "general/windows/resource.h"
 #include "general/windows/text.h"
 #include "http/statistics.h"
@@ -127,6 +131,7 @@ CMainDlg::~CMainDlg()
     // returns promptly even while a server trickles bytes.
     downloader_.reset();
     installer_.reset();
+    downloads_.reset();  // the downloaded files go with it, after the workers
 }
 
 bool CMainDlg::pre_translate_message(MSG& message)
@@ -366,14 +371,16 @@ void CMainDlg::apply(const effect& e, const input& in)
         break;
     case effect::start_downloader:
         downloader_.reset();
-        downloader_ = std::make_unique<products_downloader>(products_, hwnd(), configuration::accepted_signers());
+        downloader_ = std::make_unique<products_downloader>(products_, hwnd(), configuration::accepted_signers(),
+                                                            download_folder());
         break;
     case effect::delete_downloader:
         downloader_.reset();
         break;
     case effect::start_installer:
         installer_.reset();
-        installer_ = std::make_unique<products_installer>(products_, hwnd(), configuration::accepted_signers());
+        installer_ = std::make_unique<products_installer>(products_, hwnd(), configuration::accepted_signers(),
+                                                          download_folder());
         break;
     case effect::delete_installer:
         installer_.reset();
@@ -425,6 +432,26 @@ void CMainDlg::forward_to_process(const input& in)
         return;
     }
     SendMessageW(process, in.message, in.wparam, in.lparam);
+}
+
+std::wstring CMainDlg::download_folder()
+{
+    if (!downloads_) {
+        // Not the user's temporary folder: any program of the user may rename
+        // or fill that, and the installers we start would load DLLs from it.
+        // The common application data folder lets users make folders but not
+        // take over one of ours.
+        try {
+            downloads_ = std::make_unique<general::windows::private_folder>(
+                general::windows::special_folder(CSIDL_COMMON_APPDATA), L"Varnhelm installer");
+            info(L"downloads go to " + downloads_->path());
+        } catch (const std::exception& failure) {
+            error(L"no private download folder (" + general::windows::to_wide(failure.what()) +
+                  L"): the temporary folder is used");
+            return {};
+        }
+    }
+    return downloads_->path();
 }
 
 void CMainDlg::choose_products(bool protection)

@@ -30,6 +30,9 @@
 
 class products_downloader;
 class products_installer;
+namespace general::windows {
+class private_folder;
+}
 
 class CMainDlg : public general::windows::ui::dialog,
                  public general::windows::ui::message_filter,
@@ -87,6 +90,9 @@ private:
     void apply(const install_flow::effect& effect, const input& in);
     void post_to_self(install_flow::self_message message, int value);
     void forward_to_process(const input& in);
+    // This run's folder for the downloads, made on first use; empty (the
+    // temporary folder) when it cannot be made.
+    std::wstring download_folder();
     void choose_products(bool protection);
     void warn_protection_installed();
     void run_post_install_actions();
@@ -110,6 +116,7 @@ private:
     std::vector<product_descriptor> products_;
     std::unique_ptr<products_downloader> downloader_;
     std::unique_ptr<products_installer> installer_;
+    std::unique_ptr<general::windows::private_folder> downloads_;
     language_table language_table_;
     protection_statistics counters_;
     std::wstring installed_name_;  // of the protection product, for the warning

@@ -93,8 +93,11 @@ bool leads_to(const path_facts& facts, const std::filesystem::path& path)
 
 bool is_direct_folder(const path_facts& facts, const std::filesystem::path& path)
 {
+    // A drive's root cannot be made a junction by a user; Wine marks the roots
+    // of its drives, which are links on the host, as reparse points all the same.
+    const bool root = !path.has_relative_path();
     return facts.attributes != INVALID_FILE_ATTRIBUTES && (facts.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
-           (facts.attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 && leads_to(facts, path);
+           (root || (facts.attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) && leads_to(facts, path);
 }
 
 bool is_direct_file(const path_facts& facts, const std::filesystem::path& path)

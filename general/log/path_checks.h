@@ -43,8 +43,8 @@ bool same_path(std::wstring_view a, std::wstring_view b);
 // system cannot tell.
 bool leads_to(const path_facts& facts, const std::filesystem::path& path);
 
-// The rule for each folder of a log path: a folder, not a reparse point, and
-// leading where `path` says.
+// The rule for each folder of a log path: a folder, not a reparse point (a
+// drive's root excepted), and leading where `path` says.
 bool is_direct_folder(const path_facts& facts, const std::filesystem::path& path);
 
 // The rule for a log file before it is renamed or deleted: not a folder and

@@ -113,6 +113,7 @@ std::vector<wchar_t> environment_block(const std::filesystem::path& temp, const 
     for (const wchar_t* name : fault_variables)
         values.erase(name);
     values[L"TMP"] = values[L"TEMP"] = temp.wstring();
+    values[L"QEL_FAKE_ARCHIVER_TARGET"] = (temp / L"Quobex").wstring();
     for (const auto& [name, value] : variables)
         values[name] = value;
     std::vector<wchar_t> block;
@@ -427,16 +428,16 @@ machine_state read_machine_state(const std::filesystem::path& temp)
 {
     machine_state state;
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(temp, ignored)) {
-        const std::wstring name = entry.path().filename().wstring();
-        if (name.starts_with(L"qbx") && name.ends_with(L".exe.ran")) {
-            std::wstring line = general::windows::utf8_to_wide(read_file(entry.path()));
-            while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r'))
-                line.pop_back();
-            state.archiver_command_line = line;
-        }
+    // The downloads live in a folder of the run's own that is gone afterwards;
+    // the fake archiver also records its command line where it "installs".
+    const auto installed = temp / L"Quobex" / L"quobex-installed.txt";
+    state.archiver_installed = std::filesystem::exists(installed, ignored);
+    if (state.archiver_installed) {
+        std::wstring line = general::windows::utf8_to_wide(read_file(installed));
+        while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r'))
+            line.pop_back();
+        state.archiver_command_line = line;
     }
-    state.archiver_installed = std::filesystem::exists(temp / L"Quobex" / L"quobex-installed.txt", ignored);
     state.protection_path = machine_text(L"SOFTWARE\\Talmirex", L"Path");
     const std::filesystem::path folder{product_folder};
     state.tray_present = std::filesystem::exists(folder / L"qeltray.exe", ignored);

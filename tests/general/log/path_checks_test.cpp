@@ -42,6 +42,8 @@ TEST(log_path_checks, rules_on_the_facts_of_a_handle)
         {"case beyond ASCII", folder, L"\\\\?\\C:\\Users\\\u00C9LODIE", L"C:\\Users\\\u00E9lodie", true, false},
         {"share", folder, L"\\\\?\\UNC\\server\\share\\Temp", L"\\\\server\\share\\Temp", true, false},
         {"drive root", folder, L"\\\\?\\C:\\", L"C:\\", true, false},
+        {"drive root shown as a link", folder | link, L"\\\\?\\Z:\\", L"Z:\\", true, false},
+        {"drive root leading elsewhere", folder | link, L"\\\\?\\D:\\", L"Z:\\", false, false},
         {"no final path on XP", folder, std::nullopt, L"C:\\users\\me\\Temp", true, false},
         {"junction on XP", folder | link, std::nullopt, L"C:\\users\\me\\Temp", false, false},
         {"final path failed", folder, L"", L"C:\\users\\me\\Temp", false, false},
