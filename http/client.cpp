@@ -62,9 +62,13 @@ session::session(const std::wstring& user_agent, bool use_tls12)
     if (!handle_)
         fail("http session failed with error");
     if (offers_only_tls12(use_tls12, windows_version())) {
-        DWORD protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
-        if (!WinHttpSetOption(handle_.get(), WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols))
-            fail("http session secure protocl setting error");
+        // TLS 1.3 too where the system has it; systems without it refuse the flag.
+        DWORD protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2 | WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_3;
+        if (!WinHttpSetOption(handle_.get(), WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols)) {
+            protocols = WINHTTP_FLAG_SECURE_PROTOCOL_TLS1_2;
+            if (!WinHttpSetOption(handle_.get(), WINHTTP_OPTION_SECURE_PROTOCOLS, &protocols, sizeof protocols))
+                fail("http session secure protocl setting error");
+        }
     }
     set_timeouts(default_timeout_ms, default_timeout_ms, default_timeout_ms, default_timeout_ms);
 }
