@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <winsock2.h>
+#include <windows.h>
+
 #include <aclapi.h>
 #include <sddl.h>
 
