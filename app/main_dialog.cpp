@@ -35,22 +35,6 @@ const std::wstring& protection_display_name()
     return name;
 }
 
-// A translation whose placeholders don't fit its arguments must not leave a
-// window without a title or a box without its text: the English text is used.
-template <typename... Arguments>
-std::wstring translated(const std::wstring& context, const std::wstring& source, const Arguments&... arguments)
-{
-    try {
-        boost::wformat format(general::translation::translate(context, source));
-        (format % ... % arguments);
-        return format.str();
-    } catch (const boost::io::format_error&) {
-        boost::wformat format(source);
-        (format % ... % arguments);
-        return format.str();
-    }
-}
-
 general::windows::unique_icon load_icon(int id, int metric_x, int metric_y)
 {
     return general::windows::unique_icon(static_cast<HICON>(
@@ -91,23 +75,24 @@ bool is_child_or_self(HWND parent, HWND window)
 // system's dialog handling.
 const CMainDlg::route CMainDlg::routes[] = {
     {&messages::start, &CMainDlg::on_start},
-    {&messages::quit, &CMainDlg::on_quit},
-    {&messages::finish, &CMainDlg::on_flow},
-    {&messages::uninstall, &CMainDlg::on_flow},
-    {&messages::uninstalled, &CMainDlg::on_flow},
-    {&messages::abort_uninstall, &CMainDlg::on_flow},
-    {&messages::uninstall_step1, &CMainDlg::on_flow},
-    {&messages::uninstall_step2, &CMainDlg::on_flow},
-    {&messages::uninstall_step3, &CMainDlg::on_flow},
-    {&messages::download_installations, &CMainDlg::on_flow},
+    {&messages::quit, nullptr, &install_flow::flow::quit},
+    {&messages::finish, nullptr, &install_flow::flow::finish},
+    {&messages::uninstall, nullptr, &install_flow::flow::uninstall},
+    {&messages::uninstalled, nullptr, &install_flow::flow::uninstalled},
+    {&messages::abort_uninstall, nullptr, &install_flow::flow::abort_uninstall},
+    {&messages::uninstall_step1, nullptr, &install_flow::flow::step1},
+    {&messages::uninstall_step2, nullptr, &install_flow::flow::step2},
+    {&messages::uninstall_step3, nullptr, &install_flow::flow::step3},
+    {&messages::download_installations, nullptr, &install_flow::flow::download_installations},
     {&messages::downloading_installation, &CMainDlg::on_forward},
     {&messages::downloading_progress, &CMainDlg::on_forward},
     {&messages::installing_product, &CMainDlg::on_forward},
-    {&messages::downloading_error, &CMainDlg::on_flow},
-    {&messages::installations_downloaded, &CMainDlg::on_flow},
-    {&messages::start_installations, &CMainDlg::on_flow},
-    {&messages::installations_done, &CMainDlg::on_flow},
-    {&messages::installation_error, &CMainDlg::on_installation_error},
+    {&messages::downloading_error, &CMainDlg::on_downloading_error},
+    {&messages::installations_downloaded, nullptr, &install_flow::flow::installations_downloaded},
+    {&messages::start_installations, nullptr, &install_flow::flow::start_installations},
+    {&messages::installations_done, nullptr, &install_flow::flow::installations_done},
+    // The effect that reports the error takes the text.
+    {&messages::installation_error, nullptr, &install_flow::flow::installation_error},
     {&messages::report, &CMainDlg::on_report},
     {&messages::get_selected_products, &CMainDlg::on_get_selected_products},
     {&messages::add_stats_event, &CMainDlg::on_add_stats_event},
@@ -181,10 +166,16 @@ bool CMainDlg::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESUL
         return false;
     default:
         for (const route& each : routes) {
-            if (message == *each.message) {
-                result = (this->*each.handle)({message, wparam, lparam});
-                return true;
+            if (message != *each.message)
+                continue;
+            const input in{message, wparam, lparam};
+            if (each.input_step) {
+                apply((flow_.*each.input_step)(), in);
+                result = 1;
+            } else {
+                result = (this->*each.handle)(in);
             }
+            return true;
         }
         return false;
     }
@@ -234,55 +225,17 @@ LRESULT CMainDlg::on_start(const input& in)
     return 1;
 }
 
-LRESULT CMainDlg::on_quit(const input& in)
+LRESULT CMainDlg::on_downloading_error(const input& in)
 {
-    apply(flow_.quit(), in);
-    return 1;
-}
-
-LRESULT CMainDlg::on_flow(const input& in)
-{
-    const UINT m = in.message;
-    install_flow::effects effects;
-    if (m == messages::finish)
-        effects = flow_.finish();
-    else if (m == messages::uninstall)
-        effects = flow_.uninstall();
-    else if (m == messages::uninstalled)
-        effects = flow_.uninstalled();
-    else if (m == messages::abort_uninstall)
-        effects = flow_.abort_uninstall();
-    else if (m == messages::uninstall_step1)
-        effects = flow_.step1();
-    else if (m == messages::uninstall_step2)
-        effects = flow_.step2();
-    else if (m == messages::uninstall_step3)
-        effects = flow_.step3();
-    else if (m == messages::download_installations)
-        effects = flow_.download_installations();
-    else if (m == messages::downloading_error) {
-        // The downloader logged it; the error page says it in its own words.
-        messages::take_text(in.lparam);
-        effects = flow_.downloading_error();
-    } else if (m == messages::installations_downloaded)
-        effects = flow_.installations_downloaded();
-    else if (m == messages::start_installations)
-        effects = flow_.start_installations();
-    else if (m == messages::installations_done)
-        effects = flow_.installations_done();
-    apply(effects, in);
+    // The downloader logged it; the error page says it in its own words.
+    messages::take_text(in.lparam);
+    apply(flow_.downloading_error(), in);
     return 1;
 }
 
 LRESULT CMainDlg::on_forward(const input& in)
 {
     forward_to_process(in);
-    return 1;
-}
-
-LRESULT CMainDlg::on_installation_error(const input& in)
-{
-    apply(flow_.installation_error(), in);
     return 1;
 }
 
@@ -464,11 +417,11 @@ void CMainDlg::choose_products(bool protection)
 
 void CMainDlg::warn_protection_installed()
 {
-    const std::wstring text = translated(
+    const std::wstring text = general::translation::translate(
         name(),
         L"We have detected that you already have %1% installed, you cannot proceed to install %2% until you have "
         L"uninstalled %3%",
-        installed_name_, protection_display_name(), installed_name_);
+        {installed_name_, protection_display_name(), installed_name_});
     MessageBoxW(hwnd(), text.c_str(), installer_caption().c_str(), MB_OK | MB_ICONERROR);
 }
 
@@ -512,7 +465,7 @@ void CMainDlg::send_stats_events() noexcept
 
 std::wstring CMainDlg::installer_caption() const
 {
-    return translated(name(), L"%1% Installer", protection_display_name());
+    return general::translation::translate(name(), L"%1% Installer", {protection_display_name()});
 }
 
 void CMainDlg::center_on_work_area()

@@ -63,9 +63,12 @@ private:
         LPARAM lparam;
     };
     using handler = LRESULT (CMainDlg::*)(const input&);
+    using step = install_flow::effects (install_flow::flow::*)();
+    // A message handled by the dialog itself, or one that is only a flow input.
     struct route {
         const UINT* message;
         handler handle;
+        step input_step = nullptr;
     };
     static const route routes[];
 
@@ -73,10 +76,8 @@ private:
     void on_destroy();
 
     LRESULT on_start(const input& in);
-    LRESULT on_quit(const input& in);
-    LRESULT on_flow(const input& in);
+    LRESULT on_downloading_error(const input& in);
     LRESULT on_forward(const input& in);
-    LRESULT on_installation_error(const input& in);
     LRESULT on_report(const input& in);
     LRESULT on_get_selected_products(const input& in);
     LRESULT on_add_stats_event(const input& in);

@@ -17,18 +17,6 @@
 #include "general/windows/ui/window_layer.h"
 #include "views/theme.h"
 
-namespace {
-
-std::wstring formatted(const std::wstring& pattern, const std::vector<std::wstring>& arguments)
-{
-    boost::wformat format(pattern);
-    for (const auto& argument : arguments)
-        format % argument;
-    return format.str();
-}
-
-} // namespace
-
 base_view::base_view(std::wstring name, int template_id) : base_ui_element(std::move(name)), template_id_(template_id)
 {
 }
@@ -171,16 +159,7 @@ void base_view::apply(const page_layout& layout)
 
 std::wstring base_view::tr(const std::wstring& source, const std::vector<std::wstring>& arguments) const
 {
-    const std::wstring& translation = general::translation::translate(name(), source);
-    // Only texts with placeholders are formats; "100% Free forever" is not one.
-    if (arguments.empty())
-        return translation;
-    try {
-        return formatted(translation, arguments);
-    } catch (const boost::io::format_error&) {
-        general::log::error(L"[" + name() + L"] the translation of \"" + source + L"\" does not fit its text");
-        return formatted(source, arguments);
-    }
+    return general::translation::translate(name(), source, arguments);
 }
 
 void base_view::post_to_root(UINT message, WPARAM wparam, LPARAM lparam) const

@@ -8,6 +8,7 @@
 
 #include <boost/format.hpp>
 
+#include "general/log/log.h"
 #include "general/translation/language_list_reader.h"
 #include "general/windows/registry.h"
 #include "general/windows/resource.h"
@@ -149,6 +150,32 @@ void manager::swap_languages(language_table& languages)
 const std::wstring& manager::current_code() const
 {
     return current_ == languages_.end() ? no_code : current_->first;
+}
+
+namespace {
+
+std::wstring formatted(const std::wstring& pattern, const std::vector<std::wstring>& arguments)
+{
+    boost::wformat format(pattern);
+    for (const auto& argument : arguments)
+        format % argument;
+    return format.str();
+}
+
+} // namespace
+
+std::wstring translate(const std::wstring& context, const std::wstring& source,
+                       const std::vector<std::wstring>& arguments)
+{
+    const std::wstring& translation = translate(context, source);
+    if (arguments.empty())
+        return translation;
+    try {
+        return formatted(translation, arguments);
+    } catch (const boost::io::format_error&) {
+        general::log::error(L"[" + context + L"] the translation of \"" + source + L"\" does not fit its text");
+        return formatted(source, arguments);
+    }
 }
 
 const std::wstring& translate(const std::wstring& context, const std::wstring& source)

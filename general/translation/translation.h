@@ -15,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "general/translation/catalogue_reader.h"
 
@@ -92,6 +93,13 @@ private:
 
 // The process-wide manager's operations (see manager).
 const std::wstring& translate(const std::wstring& context, const std::wstring& source);
+// The translation of `source` in `context` with `arguments` filled into its
+// placeholders in order. A translation whose placeholders don't fit the
+// arguments is logged and the English text used, so a faulty catalogue never
+// leaves a window without its text. Texts without arguments are not formats
+// ("100% Free forever") and come back as translated.
+std::wstring translate(const std::wstring& context, const std::wstring& source,
+                       const std::vector<std::wstring>& arguments);
 void set_language(const std::wstring& code);
 void swap_languages(language_table& languages);
 

@@ -1,5 +1,10 @@
 #include "tests/support/worker_environment.h"
 
+#include <fstream>
+#include <sstream>
+
+#include "general/windows/text.h"
+
 #include <algorithm>
 #include <memory>
 
@@ -83,6 +88,25 @@ bool captured_log::contains(int level, const std::wstring& message) const
 {
     const auto all = lines();
     return std::find(all.begin(), all.end(), std::make_pair(level, message)) != all.end();
+}
+
+std::string file_bytes(const std::filesystem::path& path)
+{
+    std::ifstream file{path, std::ios::binary};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+std::optional<std::wstring> recorded_command_line(const std::filesystem::path& program)
+{
+    const std::filesystem::path record{program.wstring() + L".ran"};
+    if (!std::filesystem::exists(record))
+        return std::nullopt;
+    std::wstring text = general::windows::utf8_to_wide(file_bytes(record));
+    if (!text.empty() && text.back() == L'\n')
+        text.pop_back();
+    return text;
 }
 
 } // namespace test_support

@@ -68,4 +68,14 @@ private:
     std::shared_ptr<store> store_;
 };
 
+// The common name of the test code-signing certificate of testbed/pki.cmake.
+inline const std::vector<std::wstring> test_signers{L"qel test signer"};
+
+// The whole content of a file; empty when it cannot be read.
+std::string file_bytes(const std::filesystem::path& path);
+
+// The command line a copy of the fake archiver recorded beside itself, without
+// its line end; nothing when it did not run.
+std::optional<std::wstring> recorded_command_line(const std::filesystem::path& program);
+
 } // namespace test_support

@@ -24,22 +24,14 @@
 
 namespace {
 
+const std::vector<std::wstring>& accepted = test_support::test_signers;
+
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 namespace testbed = test_support::testbed;
 using test_support::posted_message;
 
 const fs::path payloads{testbed::payload_directory};
-// The common name of the test code-signing certificate of testbed/pki.cmake.
-const std::vector<std::wstring> accepted{L"qel test signer"};
-
-std::string file_bytes(const fs::path& path)
-{
-    std::ifstream file{path, std::ios::binary};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 product_descriptor archiver(const std::wstring& url)
 {
@@ -122,8 +114,8 @@ TEST_F(downloader_test, both_products_are_saved_whole_in_order_with_progress_aga
     for (const auto& entry : posted.only(messages::downloading_installation))
         EXPECT_EQ(entry.text, L"Downloading");
     // The HTTPS address with its own port was fetched over TLS from that port.
-    EXPECT_EQ(file_bytes(temp.path() / L"qbx623x64.exe"), file_bytes(payloads / L"qbx623x64.exe"));
-    EXPECT_EQ(file_bytes(temp.path() / L"Sentovar.msi"), file_bytes(payloads / L"Sentovar.msi"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"Sentovar.msi"), test_support::file_bytes(payloads / L"Sentovar.msi"));
     expect_progress_of_one_file(progress_of(posted.all(), 0), fs::file_size(payloads / L"qbx623x64.exe"));
     expect_progress_of_one_file(progress_of(posted.all(), 1), fs::file_size(payloads / L"Sentovar.msi"));
     EXPECT_TRUE(log.contains(general::log::level_info, L"[downloader] processing " + archiver_url()));
@@ -136,7 +128,7 @@ TEST_F(downloader_test, without_an_announced_length_there_is_no_progress_but_the
     EXPECT_EQ(steps(), (std::vector<UINT>{messages::downloading_installation, messages::downloading_installation,
                                           messages::installations_downloaded}));
     EXPECT_EQ(posted.count(messages::downloading_progress), 0u);
-    EXPECT_EQ(file_bytes(temp.path() / L"qbx623x64.exe"), file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
 }
 
 TEST_F(downloader_test, a_404_for_the_archiver_posts_its_event_then_the_send_request_then_the_error)
@@ -250,7 +242,7 @@ TEST_F(downloader_test, the_foreign_file_passes_when_its_signer_is_the_accepted_
         ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
     }
     EXPECT_EQ(each.without(messages::downloading_progress).back().id, messages::installations_downloaded);
-    EXPECT_EQ(file_bytes(temp.path() / L"qbx623x64.exe"), file_bytes(payloads / L"other-signer" / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"other-signer" / L"qbx623x64.exe"));
 }
 
 // Downloaded into a folder of the run's own and installed from there: both
@@ -269,14 +261,14 @@ TEST_F(downloader_test, a_run_in_a_private_folder_downloads_and_installs_there_a
             ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         EXPECT_EQ(steps().back(), messages::installations_downloaded);
-        EXPECT_EQ(file_bytes(folder_path / L"qbx623x64.exe"), file_bytes(payloads / L"qbx623x64.exe"));
+        EXPECT_EQ(test_support::file_bytes(folder_path / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
         EXPECT_TRUE(fs::is_empty(temp.path()));
         {
             products_installer installer{{archiver(archiver_url())}, posted.window(), accepted, folder.path()};
             ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
         }
         EXPECT_EQ(posted.all().back().id, messages::installations_done);
-        const std::string ran = file_bytes(folder_path / L"qbx623x64.exe.ran");
+        const std::string ran = test_support::file_bytes(folder_path / L"qbx623x64.exe.ran");
         EXPECT_NE(ran.find(general::windows::wide_to_utf8(folder.path())), std::string::npos) << ran;
         EXPECT_TRUE(fs::exists(temp.scratch() / L"installed" / L"quobex-installed.txt"));
     }
@@ -312,8 +304,8 @@ TEST_F(downloader_test, a_hard_link_planted_at_the_download_path_is_replaced_not
     run({archiver(archiver_url())});
 
     EXPECT_EQ(steps(), (std::vector<UINT>{messages::downloading_installation, messages::installations_downloaded}));
-    EXPECT_EQ(file_bytes(victim), "keep me");
-    EXPECT_EQ(file_bytes(planted), file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(victim), "keep me");
+    EXPECT_EQ(test_support::file_bytes(planted), test_support::file_bytes(payloads / L"qbx623x64.exe"));
 }
 
 TEST_F(downloader_test, an_address_with_a_port_that_is_not_one_ends_the_run_without_an_event)
@@ -335,7 +327,7 @@ TEST_F(downloader_test, the_request_carries_the_user_agent_and_tls_follows_the_s
             products_downloader downloader{{archiver(testbed::url(secure, port, L"/echo"))}, each.window(), accepted};
             ASSERT_TRUE(each.pump_until({messages::downloading_error}, 60s));
         }
-        const std::string echo = file_bytes(temp.path() / L"echo");
+        const std::string echo = test_support::file_bytes(temp.path() / L"echo");
         EXPECT_NE(echo.find(R"(["User-Agent", "Sentovar installer"])"), std::string::npos) << echo;
         EXPECT_EQ(echo.find(R"("tls": "")") == std::string::npos, secure) << echo;
         EXPECT_NE(echo.find(R"("path": "/echo")"), std::string::npos) << echo;

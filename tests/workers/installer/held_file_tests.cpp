@@ -25,34 +25,14 @@
 
 namespace {
 
+const std::vector<std::wstring>& accepted = test_support::test_signers;
+
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 using general::windows::file_verdict;
 using general::windows::unique_file;
 
 const fs::path payloads{QEL_TESTBED_PAYLOAD_DIR};
-const std::vector<std::wstring> accepted{L"qel test signer"};
-
-std::string file_bytes(const fs::path& path)
-{
-    std::ifstream file{path, std::ios::binary};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
-std::optional<std::wstring> recorded_command_line(const fs::path& program)
-{
-    std::ifstream file{fs::path{program.wstring() + L".ran"}, std::ios::binary};
-    if (!file)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    std::wstring text = general::windows::utf8_to_wide(bytes.str());
-    if (!text.empty() && text.back() == L'\n')
-        text.pop_back();
-    return text;
-}
 
 // One way another program of the user changes the file at `path`; true when
 // it got through. `spare` is a fresh unsigned copy it may move into place.
@@ -128,7 +108,7 @@ TEST_F(held_file_test, after_a_check_by_path_every_attack_gets_through)
         const auto path = downloaded();
         ASSERT_TRUE(general::windows::verify_file_signature(path.wstring()));
         EXPECT_TRUE(each.run(path, spare()));
-        EXPECT_NE(file_bytes(path), file_bytes(payloads / L"qbx623x64.exe"));
+        EXPECT_NE(test_support::file_bytes(path), test_support::file_bytes(payloads / L"qbx623x64.exe"));
     }
 }
 
@@ -144,7 +124,7 @@ TEST_F(held_file_test, while_the_checked_handle_is_held_every_attack_fails_with_
         const DWORD error = GetLastError();
         EXPECT_TRUE(error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED) << error;
     }
-    EXPECT_EQ(file_bytes(path), file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(path), test_support::file_bytes(payloads / L"qbx623x64.exe"));
     {
         // Readers are still welcome: the loader, the Windows Installer, a scanner.
         const unique_file reader{
@@ -241,8 +221,8 @@ TEST_F(held_file_test, attacks_during_the_check_and_the_start_never_get_through)
     EXPECT_GE(tries.load(), 200);
     EXPECT_EQ(got_through.load(), 0);
     EXPECT_NE(started, 0u);
-    EXPECT_EQ(recorded_command_line(path), L"\"" + path.wstring() + L"\" /s1");
-    EXPECT_EQ(file_bytes(path), file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::recorded_command_line(path), L"\"" + path.wstring() + L"\" /s1");
+    EXPECT_EQ(test_support::file_bytes(path), test_support::file_bytes(payloads / L"qbx623x64.exe"));
 }
 
 // The same through the installer worker, which opens and checks the file
@@ -290,7 +270,7 @@ TEST_F(held_file_test, the_installer_worker_holds_the_file_from_its_check_until_
     EXPECT_TRUE(saw_hold.load());
     EXPECT_EQ(got_through_while_running.load(), 0);
     EXPECT_EQ(posted.all().back().id, messages::installations_done);
-    EXPECT_EQ(recorded_command_line(path), L"\"" + path.wstring() + L"\" /s1");
+    EXPECT_EQ(test_support::recorded_command_line(path), L"\"" + path.wstring() + L"\" /s1");
     EXPECT_TRUE(fs::exists(marker));
 }
 
@@ -320,8 +300,8 @@ TEST_F(held_file_test, a_file_that_fails_the_check_at_the_start_is_corrupted_and
         EXPECT_EQ(posted.all()[1].id, messages::installation_error);
         EXPECT_EQ(posted.all()[1].text, L"Quobex installer corrupted");
         EXPECT_TRUE(log.contains(general::log::level_error, L"[installer] Quobex installer corrupted"));
-        EXPECT_FALSE(recorded_command_line(path).has_value());
-        EXPECT_FALSE(recorded_command_line(later).has_value());
+        EXPECT_FALSE(test_support::recorded_command_line(path).has_value());
+        EXPECT_FALSE(test_support::recorded_command_line(later).has_value());
         fs::remove(path);
         fs::remove(later);
     }

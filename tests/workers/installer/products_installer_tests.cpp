@@ -22,6 +22,8 @@
 
 namespace {
 
+const std::vector<std::wstring>& accepted = test_support::test_signers;
+
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 using test_support::posted_messages;
@@ -29,22 +31,6 @@ using test_support::posted_messages;
 const fs::path payloads{QEL_TESTBED_PAYLOAD_DIR};
 // The fixed product code of testbed/payloads/sentovar.wxs.
 constexpr const wchar_t* package_code = QEL_TEST_PRODUCT_CODE;
-// The common name of the test code-signing certificate of testbed/pki.cmake.
-const std::vector<std::wstring> accepted{L"qel test signer"};
-
-// The command line a copy of the fake archiver recorded, without its line end.
-std::optional<std::wstring> recorded_command_line(const fs::path& program)
-{
-    std::ifstream file{fs::path{program.wstring() + L".ran"}, std::ios::binary};
-    if (!file)
-        return std::nullopt;
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    std::wstring text = general::windows::utf8_to_wide(bytes.str());
-    if (!text.empty() && text.back() == L'\n')
-        text.pop_back();
-    return text;
-}
 
 std::wstring in_quotes(const fs::path& path)
 {
@@ -106,9 +92,9 @@ TEST_F(installer_test, the_archiver_runs_silently_from_a_folder_with_a_blank_and
 
     EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installations_done}));
     EXPECT_EQ(posted.all().front().text, L"Installing");
-    EXPECT_EQ(recorded_command_line(program), in_quotes(program) + L" /s1");
+    EXPECT_EQ(test_support::recorded_command_line(program), in_quotes(program) + L" /s1");
     EXPECT_TRUE(fs::exists(temp.scratch() / L"installed" / L"quobex-installed.txt"));
-    EXPECT_FALSE(recorded_command_line(planted).has_value());
+    EXPECT_FALSE(test_support::recorded_command_line(planted).has_value());
 }
 
 // Whatever this process's current folder is (a user's folder, the download
@@ -142,8 +128,8 @@ TEST_F(installer_test, a_failing_exit_code_still_counts_and_the_next_product_fol
 
     EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installing_product,
                                         messages::installations_done}));
-    EXPECT_EQ(recorded_command_line(first), in_quotes(first) + L" /s1");
-    EXPECT_EQ(recorded_command_line(second), in_quotes(second) + L" /s1");
+    EXPECT_EQ(test_support::recorded_command_line(first), in_quotes(first) + L" /s1");
+    EXPECT_EQ(test_support::recorded_command_line(second), in_quotes(second) + L" /s1");
 }
 
 TEST_F(installer_test, a_missing_file_ends_the_run_before_later_products)
@@ -155,7 +141,7 @@ TEST_F(installer_test, a_missing_file_ends_the_run_before_later_products)
 
     EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installation_error}));
     EXPECT_EQ(posted.all().back().text, L"Quobex installation failed");
-    EXPECT_FALSE(recorded_command_line(later).has_value());
+    EXPECT_FALSE(test_support::recorded_command_line(later).has_value());
     EXPECT_TRUE(log.contains(general::log::level_info, L"[installer] processing Quobex"));
     EXPECT_TRUE(log.contains(general::log::level_error, L"[installer] Quobex installation failed"));
 }
@@ -175,8 +161,8 @@ TEST_F(installer_test, destruction_waits_for_the_running_installer_and_stops_bef
     EXPECT_TRUE(fs::exists(temp.scratch() / L"installed" / L"quobex-installed.txt"));
     posted.pump_for(500ms);
     EXPECT_EQ(ids(), std::vector<UINT>{messages::installing_product});
-    EXPECT_TRUE(recorded_command_line(first).has_value());
-    EXPECT_FALSE(recorded_command_line(second).has_value());
+    EXPECT_TRUE(test_support::recorded_command_line(first).has_value());
+    EXPECT_FALSE(test_support::recorded_command_line(second).has_value());
 }
 
 // Removes the test package before and after the test, so the prefix stays clean
@@ -224,7 +210,7 @@ TEST_F(installer_test, the_package_goes_to_the_windows_installer_named_by_its_fu
     run({{L"Varnhelm Sentovar", L"http://localhost/releases/Sentovar.msi", L"qeltray.exe"}});
 
     EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installations_done}));
-    EXPECT_FALSE(recorded_command_line(planted).has_value());
+    EXPECT_FALSE(test_support::recorded_command_line(planted).has_value());
     EXPECT_EQ(machine_text(L"SOFTWARE\\Talmirex", L"Path"), L"C:\\Program Files\\Sentovar\\");
     EXPECT_EQ(machine_text(L"SOFTWARE\\ZEB", L"ut"), L"lite");
     // The tray program it installed records that it ran.
