@@ -13,6 +13,8 @@
 #include <boost/format.hpp>
 #include <boost/lexical_cast.hpp>
 
+#include <algorithm>
+#include <chrono>
 #include <new>
 #include <stdexcept>
 
@@ -45,6 +47,24 @@ void detail::internet_handle::close() noexcept
         WinHttpCloseHandle(value);
         SetLastError(error);
     }
+}
+
+std::uint32_t detail::read_pacer::next(std::uint32_t available, std::uint64_t remaining, std::int64_t waited_us) noexcept
+{
+    const bool ahead = waited_us <= quick_us && available >= most_waiting_;
+    most_waiting_ = std::max(most_waiting_, available);
+    std::uint32_t asked = ahead ? std::max(available, size_) : available;
+    if (remaining != 0 && remaining < asked)
+        asked = static_cast<std::uint32_t>(std::max<std::uint64_t>(remaining, available));
+    return asked;
+}
+
+void detail::read_pacer::completed(std::uint32_t asked, std::uint32_t got, std::int64_t elapsed_us) noexcept
+{
+    if (got == asked && elapsed_us <= quick_us)
+        size_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(largest, std::uint64_t{std::max(size_, got)} * 2));
+    else if (elapsed_us > slow_us)
+        size_ /= 2;
 }
 
 bool offers_only_tls12(bool use_tls12, int version_class) noexcept
@@ -174,7 +194,7 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
         content_length_signal_(length_announced);
     }
     status = 200;
-    read_body(result);
+    read_body(result, length_announced);
     status = query_status();
     // Aborted after the last read: the status read above may be a stand-in.
     if (aborted())
@@ -254,24 +274,39 @@ void request::reserve(std::vector<std::uint8_t>& result, std::int64_t length_ann
     }
 }
 
-void request::read_body(std::vector<std::uint8_t>& result)
+void request::read_body(std::vector<std::uint8_t>& result, std::int64_t length_announced)
 {
-    // One buffer for the whole body, grown to the largest chunk seen.
-    std::vector<std::uint8_t> chunk;
+    // The body is read straight into its place: no second buffer, no copy.
+    detail::read_pacer pacer;
+    using clock = std::chrono::steady_clock;
+    const auto microseconds_since = [](clock::time_point start) {
+        return std::chrono::duration_cast<std::chrono::microseconds>(clock::now() - start).count();
+    };
     for (;;) {
         DWORD available = 0;
+        const auto asked_at = clock::now();
         if (!WinHttpQueryDataAvailable(handle_.get(), &available))
             fail_step("http request query failed with error");
         if (available == 0)
             return;
-        if (chunk.size() < available)
-            chunk.resize(available);
+        const std::int64_t waited = microseconds_since(asked_at);
+        const std::uint64_t size = result.size();
+        const std::uint64_t announced = length_announced > 0 ? static_cast<std::uint64_t>(length_announced) : 0;
+        std::uint32_t asked = pacer.next(available, announced > size ? announced - size : 0, waited);
+        // One byte past the limit is enough to know it is passed.
+        if (body_limit_ - size < asked)
+            asked = static_cast<std::uint32_t>(body_limit_ - size + 1);
+        result.resize(static_cast<std::size_t>(size + asked));
         DWORD read = 0;
-        if (!WinHttpReadData(handle_.get(), chunk.data(), available, &read))
+        const auto started = clock::now();
+        const BOOL done = WinHttpReadData(handle_.get(), result.data() + size, asked, &read);
+        const std::int64_t elapsed = microseconds_since(started);
+        result.resize(static_cast<std::size_t>(size + (done ? read : 0)));
+        if (!done)
             fail_step("downloading failed failed with error");
+        pacer.completed(asked, read, elapsed);
         if (read != 0) {
-            check_body_limit(static_cast<std::uint64_t>(result.size()) + read);
-            result.insert(result.end(), chunk.data(), chunk.data() + read);
+            check_body_limit(result.size());
             received_signal_(static_cast<std::int64_t>(read));
         }
     }

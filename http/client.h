@@ -56,6 +56,31 @@ public:
 private:
     std::atomic<void*> value_ = nullptr;
 };
+
+// How much each read of a body asks for. A synchronous read under Wine returns
+// only once it has filled what it was given, however slowly the data comes (and
+// closing the handle does not wake it), so a read asks for more than is waiting
+// only while the data is plainly ahead of us: the wait for it was short and as
+// much was waiting as ever was. Each such read that filled its buffer quickly
+// doubles the next one (up to `largest`), a slow one halves it. It never asks
+// for less than what is waiting, nor for more than the body still announced,
+// so a reserved body is never outgrown.
+class read_pacer {
+public:
+    static constexpr std::uint32_t largest = 1u << 20;
+    static constexpr std::int64_t quick_us = 20000;
+    static constexpr std::int64_t slow_us = 100000;
+
+    // `available`: bytes waiting now, found after `waited_us`; `remaining`:
+    // bytes still announced (0 when no length was announced).
+    std::uint32_t next(std::uint32_t available, std::uint64_t remaining, std::int64_t waited_us) noexcept;
+    // A read that asked for `asked` bytes returned `got` after `elapsed_us`.
+    void completed(std::uint32_t asked, std::uint32_t got, std::int64_t elapsed_us) noexcept;
+
+private:
+    std::uint32_t size_ = 0;
+    std::uint32_t most_waiting_ = 0;
+};
 } // namespace detail
 
 // Implemented by whoever follows a download (the products downloader). The
@@ -67,7 +92,7 @@ public:
     // The response announces `length` bytes (at most once per response, never
     // with 0; not at all when the server sends no Content-Length).
     virtual void on_content_length(std::int64_t length) = 0;
-    // `count` more bytes of the body have arrived (once per non-empty chunk).
+    // `count` more bytes of the body have arrived (once per non-empty read).
     virtual void on_data_received(std::int64_t count) = 0;
 };
 
@@ -171,7 +196,7 @@ private:
     void add_content_type(const std::wstring& content_type);
     std::int64_t announced_length();
     static void reserve(std::vector<std::uint8_t>& result, std::int64_t length_announced);
-    void read_body(std::vector<std::uint8_t>& result);
+    void read_body(std::vector<std::uint8_t>& result, std::int64_t length_announced);
     void check_body_limit(std::uint64_t size) const;
     int query_status();
     void authenticate_to_proxy();

@@ -121,6 +121,61 @@ TEST(http_get, a_slow_body_arrives_whole_in_several_chunks)
     EXPECT_EQ(observer.received(), 100000);
 }
 
+// How much each read asks for, read after read: (bytes waiting, bytes still
+// announced, how long the wait for them took, how long the read took, whether
+// it filled its buffer) -> what the read asks for.
+TEST(http_read_pacer, asks_for_more_than_is_waiting_only_while_the_data_keeps_ahead)
+{
+    using pacer = http::detail::read_pacer;
+    struct read {
+        std::uint32_t available;
+        std::uint64_t remaining;
+        std::int64_t waited_us;
+        std::int64_t elapsed_us;
+        bool filled;
+        std::uint32_t expected;
+    };
+    struct case_ {
+        const char* name;
+        std::vector<read> reads;
+    };
+    constexpr std::int64_t quick = pacer::quick_us, slow = pacer::slow_us + 1, between = (quick + slow) / 2;
+    constexpr std::uint32_t full = 8192;
+    const case_ cases[] = {
+        {"the first read takes what is waiting", {{full, 0, 0, quick, true, full}}},
+        {"quick full reads double up to the largest",
+         {{full, 0, 0, 0, true, full}, {full, 0, 0, 0, true, 16384}, {full, 0, 0, 0, true, 32768},
+          {full, 0, 0, 0, true, 65536}, {full, 0, 0, 0, true, 131072}, {full, 0, 0, 0, true, 262144},
+          {full, 0, 0, 0, true, 524288}, {full, 0, 0, 0, true, pacer::largest},
+          {full, 0, 0, 0, true, pacer::largest}}},
+        {"a slow read halves the next",
+         {{full, 0, 0, 0, true, full}, {full, 0, 0, slow, true, 16384}, {full, 0, 0, 0, true, full}}},
+        {"a read neither quick nor slow keeps the size",
+         {{full, 0, 0, 0, true, full}, {full, 0, 0, between, true, 16384}, {full, 0, 0, 0, true, 16384}}},
+        {"a short read does not grow", {{full, 0, 0, 0, false, full}, {full, 0, 0, 0, true, full}}},
+        // A trickle: what is left of one piece, then a long wait for the next.
+        // Asking past either would block the read until more pieces came.
+        {"less waiting than before takes only that",
+         {{full, 0, 0, 0, true, full}, {1808, 0, 0, 0, true, 1808}, {full, 0, 0, 0, true, 32768}}},
+        {"a long wait for the data takes only that",
+         {{full, 0, 0, 0, true, full}, {full, 0, quick + 1, 0, true, full}, {full, 0, 0, 0, true, 32768}}},
+        {"never less than is waiting", {{full, 0, 0, 0, true, full}, {50000, 0, 0, 0, true, 50000}}},
+        {"never more than is still announced",
+         {{full, 0, 0, 0, true, full}, {full, 0, 0, 0, true, 16384}, {full, 12000, 0, 0, true, 12000}}},
+        {"what is waiting wins over what is announced", {{full, 100, 0, 0, true, full}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        pacer p;
+        for (std::size_t i = 0; i < c.reads.size(); ++i) {
+            const auto& r = c.reads[i];
+            const std::uint32_t asked = p.next(r.available, r.remaining, r.waited_us);
+            EXPECT_EQ(asked, r.expected) << "read " << i;
+            p.completed(asked, r.filled ? asked : asked / 2, r.elapsed_us);
+        }
+    }
+}
+
 TEST(http_get, an_empty_body_raises_no_signal)
 {
     recording_observer observer;
