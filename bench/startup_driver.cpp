@@ -30,9 +30,10 @@ struct search {
 std::wstring window_text(HWND window)
 {
     wchar_t text[64]{};
-    // WM_GETTEXT rather than GetWindowTextW: the child belongs to another process.
-    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        200, nullptr);
+    // The text the system keeps for the window, read without a message: asking
+    // the started program would wait for its thread, which the reference (seen
+    // by its visible window alone) is never asked to answer.
+    InternalGetWindowText(window, text, static_cast<int>(std::size(text)));
     return text;
 }
 

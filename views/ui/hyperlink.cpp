@@ -131,13 +131,6 @@ bool hyperlink::attach(HWND control)
         text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), length + 1)));
         label_ = text;
     }
-    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(control),
-                                   nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (tooltip_) {
-        TTTOOLINFOW tool = tool_of(control, address_);
-        SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
     fit_to_label();
     InvalidateRect(control, nullptr, TRUE);
     return true;
@@ -201,6 +194,19 @@ bool hyperlink::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESU
         // A static without SS_NOTIFY lets the mouse through to the page.
         result = HTCLIENT;
         return true;
+    case WM_MOUSEMOVE:
+        if (!tooltip_) {
+            make_tooltip();
+            // The tooltip follows the mouse from its next move; this one starts
+            // its wait to show.
+            if (tooltip_) {
+                MSG move{hwnd(), message, wparam, lparam, static_cast<DWORD>(GetMessageTime()), {}};
+                const DWORD at = GetMessagePos();
+                move.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+                SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+            }
+        }
+        return false;
     case WM_SETCURSOR:
         if (LOWORD(lparam) != HTCLIENT)
             return false;
@@ -311,6 +317,17 @@ void hyperlink::click()
     }
     if (!address_.empty() && general::windows::open_address(address_))
         set_visited(true);
+}
+
+void hyperlink::make_tooltip()
+{
+    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(hwnd()),
+                                   nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (tooltip_) {
+        TTTOOLINFOW tool = tool_of(hwnd(), address_);
+        SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 void hyperlink::update_tooltip()

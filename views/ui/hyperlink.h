@@ -39,7 +39,9 @@ public:
     static constexpr DWORD command_button_style = 0x4;
 
     // Subclasses the control (once: false when already attached), reads the link
-    // colours, makes the underlined font and the tooltip.
+    // colours and makes the underlined font. The tooltip comes with the first
+    // mouse move over the link: each is a window of its own, and a page that
+    // made them all before it showed would show later for no one's benefit.
     bool attach(HWND control);
 
     void set_address(const std::wstring& address);
@@ -57,7 +59,8 @@ public:
     HFONT font() const noexcept { return font_.get(); }
     // The colour the text is painted in now.
     COLORREF text_color() const noexcept { return visited_ ? colors_.visited : colors_.link; }
-    // The tooltip that shows the address; null before attach and after the control is gone.
+    // The tooltip that shows the address; null until the mouse has first moved
+    // over the link, and after the control is gone.
     HWND tooltip() const noexcept { return tooltip_.get(); }
 
 protected:
@@ -67,6 +70,7 @@ private:
     void paint();
     void click();
     void fit_to_label();
+    void make_tooltip();
     void update_tooltip();
 
     std::wstring address_;

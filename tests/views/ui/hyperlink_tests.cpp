@@ -187,6 +187,13 @@ TEST_F(links, attaches_once_and_label_and_address_reach_the_window_text_and_the_
     attach_command_link();
     EXPECT_FALSE(link.attach(control));
     EXPECT_EQ(L"licence agreement", window_text(control));
+    // The tooltip comes with the first move of the mouse over the link, with
+    // the address as it is then; later moves keep it.
+    EXPECT_EQ(nullptr, link.tooltip());
+    SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    const HWND first = link.tooltip();
+    SendMessageW(control, WM_MOUSEMOVE, 0, MAKELPARAM(3, 2));
+    EXPECT_EQ(first, link.tooltip());
     EXPECT_EQ(L"https://example.invalid/licence", tooltip_text());
     link.set_address(L"https://example.invalid/privacy");
     EXPECT_EQ(L"https://example.invalid/privacy", link.address());
