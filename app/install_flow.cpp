@@ -2,6 +2,8 @@
 
 #include "http/statistics_events.h"
 
+#include <iterator>
+
 namespace install_flow {
 
 namespace {
@@ -57,6 +59,9 @@ std::wstring describe(const effect& value)
     static const wchar_t* const posts[] = {L"send_stats_events", L"download_installations", L"start_installations",
                                            L"finish", L"step1", L"step3", L"set_post_cancel", L"set_post_fail",
                                            L"add_stats_event"};
+    static_assert(std::size(kinds) == effect::end_run + 1, "a name for every kind of effect");
+    static_assert(std::size(posts) == static_cast<std::size_t>(self_message::add_stats_event) + 1,
+                  "a name for every message");
     std::wstring text = kinds[value.what];
     if (value.target != page::none)
         text += std::wstring(L" ") + name_of(value.target);
@@ -137,12 +142,10 @@ effects flow::start(bool both, bool archiver_only, bool protection_installed)
     return out;
 }
 
-effects flow::leave_prompt(page leave_page)
+void flow::leave_prompt(effects& out, page leave_page)
 {
-    effects out;
     show(out, leave_page);
     ++exit_prompts_;
-    return out;
 }
 
 effects flow::quit()
@@ -153,9 +156,7 @@ effects flow::quit()
         out.push_back(act(effect::end_run, 0));
         return out;
     }
-    const page leave_page = stage_ == stage::choosing ? page::cancel : page::abandon;
-    for (auto& each : leave_prompt(leave_page))
-        out.push_back(each);
+    leave_prompt(out, stage_ == stage::choosing ? page::cancel : page::abandon);
     return out;
 }
 
@@ -169,8 +170,7 @@ effects flow::cancel_command()
             show(out, page::start);
             exit_prompts_ = 0;
         } else {
-            show(out, page::cancel);
-            ++exit_prompts_;
+            leave_prompt(out, page::cancel);
         }
     } else if (!busy(stage_)) {
         if (mode_ == launch_mode::uninstall)
@@ -180,8 +180,7 @@ effects flow::cancel_command()
         show(out, page::process);
         exit_prompts_ = 0;
     } else {
-        show(out, page::abandon);
-        ++exit_prompts_;
+        leave_prompt(out, page::abandon);
     }
     return out;
 }

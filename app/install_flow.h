@@ -108,13 +108,12 @@ public:
     bool post_cancel() const { return post_cancel_; }
     bool post_fail() const { return post_fail_; }
     int exit_prompts() const { return exit_prompts_; }
-    // Whether the user has chosen what to install (a retry downloads that again).
-    bool chosen() const { return chosen_; }
 
 private:
     // Adds `show` and remembers the page.
     void show(effects& out, page target, effect::kind how = effect::show);
-    effects leave_prompt(page leave_page);
+    // Shows a page that asks whether to leave, counting the prompt.
+    void leave_prompt(effects& out, page leave_page);
     effects show_step(page step);
 
     launch_mode mode_;
@@ -124,7 +123,7 @@ private:
     bool archiver_only_selected_ = false;
     bool post_cancel_ = false;
     bool post_fail_ = false;
-    bool chosen_ = false;  // a product list exists
+    bool chosen_ = false;  // a product list exists: a retry downloads it again
     bool downloader_running_ = false;
     int exit_prompts_ = 0;
 };

@@ -78,15 +78,30 @@ bool open_through_desktop_shell(const std::wstring& file)
     return SUCCEEDED(shell->ShellExecute(name.get(), arguments.value, folder.value, verb.value, show.value));
 }
 
-// A full path naming an existing file. Anything else could only be found by a
-// search, which looks in the current folder (an installer's Downloads folder)
+// Whether `program` is a full path naming an existing file; anything else is
+// logged and refused. It could only be found by a search, which looks in the current folder (an installer's Downloads folder)
 // first; and the shell's answer would not tell a missing program apart.
-bool is_startable_file(const std::wstring& program)
+bool startable(const std::wstring& program, const log::prefix& log)
 {
-    if (program.empty() || program.find(L'"') != program.npos || !std::filesystem::path{program}.is_absolute())
+    bool full_path = !program.empty() && program.find(L'"') == program.npos &&
+                     std::filesystem::path{program}.is_absolute();
+    if (full_path) {
+        const DWORD attributes = GetFileAttributesW(program.c_str());
+        full_path = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    if (!full_path)
+        log.error(L"cannot start " + program + L": not a full path of an existing file");
+    return full_path;
+}
+
+// Starts `program` (a full path) as a process of this one, the path quoted.
+bool create_quoted(const std::wstring& program, const log::prefix& log)
+{
+    if (create_process(L"\"" + program + L"\"", false, false) == 0) {
+        log.error(L"could not start " + program + L" (error " + std::to_wstring(GetLastError()) + L")");
         return false;
-    const DWORD attributes = GetFileAttributesW(program.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    return true;
 }
 
 } // namespace
@@ -118,17 +133,15 @@ bool open_address(const std::wstring& address)
 bool start_program(const std::wstring& program)
 {
     const log::prefix log{L"shell"};
-    if (!is_startable_file(program)) {
-        log.error(L"cannot start " + program + L": not a full path of an existing file");
+    if (!startable(program, log))
         return false;
-    }
     // As with addresses: the shell's rights are the user's own, and a program
     // that stays in the user's session should not keep our administrator rights.
     if (open_through_desktop_shell(program)) {
         log.info(L"started " + program + L" through the desktop shell");
         return true;
     }
-    const bool started = start_program_directly(program);
+    const bool started = create_quoted(program, log);
     if (started)
         log.info(L"started " + program + L" directly, with this process's rights: the desktop shell was not reachable");
     return started;
@@ -137,15 +150,7 @@ bool start_program(const std::wstring& program)
 bool start_program_directly(const std::wstring& program)
 {
     const log::prefix log{L"shell"};
-    if (!is_startable_file(program)) {
-        log.error(L"cannot start " + program + L": not a full path of an existing file");
-        return false;
-    }
-    if (create_process(L"\"" + program + L"\"", false, false) == 0) {
-        log.error(L"could not start " + program + L" (error " + std::to_wstring(GetLastError()) + L")");
-        return false;
-    }
-    return true;
+    return startable(program, log) && create_quoted(program, log);
 }
 
 } // namespace general::windows

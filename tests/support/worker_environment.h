@@ -47,6 +47,17 @@ private:
     scoped_environment temp_;
 };
 
+// Where a test runs the fake archiver as the installer worker would: a
+// temporary folder of its own whose path holds a blank (as a user name with
+// one puts there), the fake archiver's "installation" going into the scratch
+// folder's "installed", and neither a delay nor a failing exit code set.
+struct fake_archiver_run {
+    redirected_temp temp{L"with blank"};
+    scoped_environment target{L"QEL_FAKE_ARCHIVER_TARGET", (temp.scratch() / L"installed").wstring()};
+    scoped_environment delay{L"QEL_FAKE_ARCHIVER_DELAY_MS", std::nullopt};
+    scoped_environment exit_code{L"QEL_FAKE_ARCHIVER_EXIT_CODE", std::nullopt};
+};
+
 // Installs a log writer that keeps every line, and removes it again.
 class captured_log {
 public:

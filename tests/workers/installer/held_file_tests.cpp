@@ -74,12 +74,8 @@ const attack attacks[] = {
      }},
 };
 
-class held_file_test : public testing::Test {
+class held_file_test : public testing::Test, protected test_support::fake_archiver_run {
 protected:
-    test_support::redirected_temp temp{L"with blank"};
-    test_support::scoped_environment target{L"QEL_FAKE_ARCHIVER_TARGET", (temp.scratch() / L"installed").wstring()};
-    test_support::scoped_environment delay{L"QEL_FAKE_ARCHIVER_DELAY_MS", std::nullopt};
-    test_support::scoped_environment exit_code{L"QEL_FAKE_ARCHIVER_EXIT_CODE", std::nullopt};
     int spares_ = 0;
 
     fs::path downloaded(const fs::path& source = payloads / L"qbx623x64.exe", const std::wstring& name = L"qbx623x64.exe")

@@ -37,13 +37,8 @@ std::wstring in_quotes(const fs::path& path)
     return L"\"" + path.wstring() + L"\"";
 }
 
-class installer_test : public testing::Test {
+class installer_test : public testing::Test, protected test_support::fake_archiver_run {
 protected:
-    // A user name with a blank puts one into the temporary folder's path.
-    test_support::redirected_temp temp{L"with blank"};
-    test_support::scoped_environment target{L"QEL_FAKE_ARCHIVER_TARGET", (temp.scratch() / L"installed").wstring()};
-    test_support::scoped_environment exit_code{L"QEL_FAKE_ARCHIVER_EXIT_CODE", std::nullopt};
-    test_support::scoped_environment delay{L"QEL_FAKE_ARCHIVER_DELAY_MS", std::nullopt};
     posted_messages posted;
 
     // The fake archiver in the temporary folder under `name`, where the
