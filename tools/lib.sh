@@ -11,7 +11,13 @@ QEL_PACKAGES=(
   clang libclang-rt-14-dev
 )
 
-qel_die() { echo "error: $*" >&2; exit 1; }
+# The message goes to standard error and, when that is somewhere else (a CI log
+# that keeps only standard output), to standard output as well.
+qel_die() {
+  echo "error: $*" >&2
+  [ /dev/stdout -ef /dev/stderr ] || echo "error: $*"
+  exit 1
+}
 
 # Installs whatever of QEL_PACKAGES is missing; does nothing when all are there.
 qel_ensure_packages() {
@@ -53,38 +59,75 @@ qel_build() {
 }
 
 # Creates the private Wine prefix once, with a virtual desktop so windows get a
-# frame and are destroyed quickly.
+# frame and are destroyed quickly. Wine's first boot now and then fails on a busy
+# machine; each step is checked, what Wine said is shown, and a failed boot is
+# tried again from scratch.
 qel_prepare_prefix() {
   export WINEPREFIX=${WINEPREFIX:-$QEL_BUILD/wineprefix} WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
-  local wine64; wine64=$(qel_wine64)
-  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/.qel-ready" ]; then
-    echo "creating the Wine prefix $WINEPREFIX"
+  [ -f "$WINEPREFIX/system.reg" ] && [ -f "$WINEPREFIX/.qel-ready" ] && return 0
+  local wine64 log attempt
+  wine64=$(qel_wine64)
+  mkdir -p "$QEL_BUILD"
+  log=$QEL_BUILD/wineprefix-setup.log
+  for attempt in 1 2 3; do
+    echo "creating the Wine prefix $WINEPREFIX (attempt $attempt)"
+    qel_wineserver -k >/dev/null 2>&1 || true
+    # A half-made prefix of our own is started again from nothing; a prefix the
+    # caller named elsewhere is never removed.
+    if [ "$attempt" -gt 1 ]; then
+      case "$WINEPREFIX/" in "$QEL_BUILD"/*) rm -rf "$WINEPREFIX" ;; esac
+    fi
     mkdir -p "$WINEPREFIX"
-    "$wine64" wineboot -i >/dev/null 2>&1 || qel_die "wineboot failed in $WINEPREFIX"
-    "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-    "$(dirname "$wine64")/wineserver" -w
-    touch "$WINEPREFIX/.qel-ready"
-  fi
+    if qel_boot_prefix "$wine64" >"$log" 2>&1 </dev/null; then
+      touch "$WINEPREFIX/.qel-ready"
+      return 0
+    fi
+    echo "creating the Wine prefix failed; the end of what Wine said ($log):"
+    tail -n 25 "$log" | sed 's/^/  /'
+  done
+  qel_die "could not create the Wine prefix $WINEPREFIX after 3 attempts (see $log)"
+}
+
+# One attempt at the prefix: every step must succeed.
+qel_boot_prefix() {
+  local wine64=$1
+  "$wine64" wineboot -i || { echo "wineboot -i exited with $?"; return 1; }
+  "$wine64" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f ||
+    { echo "setting the virtual desktop failed"; return 1; }
+  "$wine64" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f ||
+    { echo "setting the virtual desktop's size failed"; return 1; }
+  qel_wineserver -w || { echo "waiting for the wineserver failed"; return 1; }
+  [ -f "$WINEPREFIX/system.reg" ] || { echo "wineboot left no system.reg"; return 1; }
 }
 
 # Uses the caller's display, or starts Xvfb when there is none (or QEL_HEADLESS=1).
+# A display number another server holds (even one with no socket file, such as
+# a server in another container) makes Xvfb exit at once: the next one is tried.
 qel_start_display() {
   if [ -n "${DISPLAY:-}" ] && [ "${QEL_HEADLESS:-0}" != 1 ]; then return 0; fi
-  local n
+  local n i log
+  mkdir -p "$QEL_BUILD"
+  log=$QEL_BUILD/xvfb.log
   for n in $(seq 91 120); do
-    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$log" 2>&1 &
+    QEL_XVFB_PID=$!
+    for i in $(seq 1 150); do
+      if [ -e /tmp/.X11-unix/X$n ]; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      kill -0 "$QEL_XVFB_PID" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill "$QEL_XVFB_PID" 2>/dev/null || true
+    wait "$QEL_XVFB_PID" 2>/dev/null || true
+    echo "Xvfb did not start on :$n; it said:"
+    tail -n 5 "$log" | sed 's/^/  /'
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  QEL_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 1 50); do
-    [ -e /tmp/.X11-unix/X$n ] && return 0
-    sleep 0.1
-  done
-  qel_die "Xvfb did not start on :$n"
+  QEL_XVFB_PID=
+  qel_die "Xvfb did not start on any display from :91 to :120 (see $log)"
 }
 
 qel_stop_display() {
