@@ -144,7 +144,9 @@ std::wstring machine_text(const std::wstring& key, const std::wstring& name)
     }
 }
 
-void end_processes_named(const std::vector<std::wstring>& names)
+// Calls `each` with the id of every process whose program has one of `names`.
+template <typename Function>
+void for_each_process_named(const std::vector<std::wstring>& names, Function each)
 {
     const general::windows::unique_snapshot snapshot{CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0)};
     PROCESSENTRY32W entry{};
@@ -152,19 +154,19 @@ void end_processes_named(const std::vector<std::wstring>& names)
     for (BOOL more = snapshot && Process32FirstW(snapshot.get(), &entry); more;
          more = Process32NextW(snapshot.get(), &entry)) {
         for (const auto& name : names) {
-            if (_wcsicmp(entry.szExeFile, name.c_str()) != 0)
-                continue;
-            const general::windows::unique_handle process{
-                OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)};
-            if (process && TerminateProcess(process.get(), 1))
-                WaitForSingleObject(process.get(), 5000);
+            if (_wcsicmp(entry.szExeFile, name.c_str()) == 0)
+                each(entry.th32ProcessID);
         }
     }
 }
 
-std::filesystem::path desktop_tray_record()
+void end_processes_named(const std::vector<std::wstring>& names)
 {
-    return std::filesystem::path{general::windows::temp_directory()} / L"qeltray.ran";
+    for_each_process_named(names, [](DWORD id) {
+        const general::windows::unique_handle process{OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)};
+        if (process && TerminateProcess(process.get(), 1))
+            WaitForSingleObject(process.get(), 5000);
+    });
 }
 
 void delete_machine_key(const wchar_t* name)
@@ -441,10 +443,9 @@ machine_state read_machine_state(const std::filesystem::path& temp)
     state.protection_path = machine_text(L"SOFTWARE\\Talmirex", L"Path");
     const std::filesystem::path folder{product_folder};
     state.tray_present = std::filesystem::exists(folder / L"qeltray.exe", ignored);
-    // Started by the installer itself, the tray writes into the installer's
-    // temporary folder; started through the desktop's shell, into the desktop's.
-    state.tray_ran = std::filesystem::exists(temp / L"qeltray.ran", ignored) ||
-                     std::filesystem::exists(desktop_tray_record(), ignored);
+    // However it was started, the tray leaves its record beside itself.
+    state.tray_ran = std::filesystem::exists(folder / L"qeltray.exe.ran", ignored);
+    for_each_process_named({L"qeltray.exe"}, [&state](DWORD) { ++state.trays_running; });
     state.installer_copy = std::filesystem::exists(folder / L"SentovarInstaller.exe", ignored);
     state.edition_marker = machine_text(L"SOFTWARE\\ZEB", L"qo");
     return state;
@@ -477,7 +478,6 @@ void clean_machine()
     delete_machine_key(L"ZEB");
     std::error_code ignored;
     std::filesystem::remove_all(product_folder, ignored);
-    std::filesystem::remove(desktop_tray_record(), ignored);
 }
 
 } // namespace flows

@@ -103,6 +103,7 @@ struct machine_state {
     std::wstring protection_path;                      // HKLM "SOFTWARE\\Talmirex" "Path"
     bool tray_present = false;                         // qeltray.exe in the product's folder
     bool tray_ran = false;                             // the tray program's record
+    int trays_running = 0;                             // tray programs still running (stuck at their start)
     bool installer_copy = false;                       // SentovarInstaller.exe in the product's folder
     std::wstring edition_marker;                       // HKLM "SOFTWARE\\ZEB" "qo"
 };

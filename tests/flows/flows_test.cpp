@@ -9,9 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <thread>
 #include <vector>
 
 #include "app/configuration.h"
@@ -27,7 +30,7 @@ namespace {
 using namespace std::chrono_literals;
 
 struct step {
-    enum kind { page, press, choose, box, cancel_command } what;
+    enum kind { page, press, choose, box, cancel_command, pause } what;
     std::wstring name; // the page's key, or the message box's caption
     int control = 0;   // the button or radio button, or the box's answer
     std::wstring text = {}; // part of the box's text
@@ -53,6 +56,11 @@ step box(int answer, const wchar_t* text)
 step cancel_command()
 {
     return {step::cancel_command};
+}
+// Time for the installer to get on (the local download is done in well under it).
+step pause(std::chrono::seconds length)
+{
+    return {step::pause, {}, 0, {}, length};
 }
 
 struct planted_value {
@@ -109,6 +117,8 @@ std::string describe(const step& s)
         return "answer " + std::to_string(s.control) + " to the box \"" + name + "\"";
     case step::cancel_command:
         return "Cancel command";
+    case step::pause:
+        return "pause";
     }
     return {};
 }
@@ -131,6 +141,9 @@ void perform(flows::installer_run& run, const step& s)
         break;
     case step::cancel_command:
         run.dialog_cancel(s.bound);
+        break;
+    case step::pause:
+        std::this_thread::sleep_for(s.bound);
         break;
     }
 }
@@ -225,6 +238,13 @@ std::vector<scenario> scenarios()
          .steps = archiver_alone({page(L"process"), cancel_command(), page(L"abandon"), press(IDCANCEL)}),
          .events = {"startpage-install-quobex-only", "cancelpage-cancel"},
          .exit_bound = 30s},
+        // Leaving while the archiver's installer runs waits for it to end, then
+        // removes the downloads with the file it held.
+        {.name = "abandon_cancel_during_installation",
+         .environment = {{L"QEL_FAKE_ARCHIVER_DELAY_MS", L"8000"}},
+         .steps = archiver_alone({page(L"process"), pause(3s), cancel_command(), page(L"abandon"), press(IDCANCEL)}),
+         .events = {"startpage-install-quobex-only", "cancelpage-cancel"},
+         .archiver_installed = true},
         {.name = "not_found_then_try_again_then_leave",
          .environment = {downloads(L"/fault/404")},
          .steps = archiver_alone({page(L"error"), press(IDOK), page(L"error"), cancel_command(), page(L"cancel"),
@@ -338,7 +358,8 @@ TEST_P(flow, ends_as_the_user_chose)
     }
     EXPECT_EQ(state.protection_path, s.protection_installed ? L"C:\\Program Files\\Sentovar\\" : L"");
     EXPECT_EQ(state.tray_present, s.protection_installed);
-    EXPECT_EQ(state.tray_ran, s.protection_installed) << "the tray program's start";
+    EXPECT_EQ(state.tray_ran, s.protection_installed)
+        << "the tray program's start; tray programs running now: " << state.trays_running;
     EXPECT_EQ(state.installer_copy, s.protection_installed) << "the installer's copy beside the product";
     EXPECT_EQ(state.edition_marker, s.edition);
     for (const auto& key : s.keys)
@@ -349,6 +370,13 @@ TEST_P(flow, ends_as_the_user_chose)
         EXPECT_EQ(log.find(general::windows::wide_to_utf8(line.text)) != std::string::npos, line.present)
             << general::windows::wide_to_utf8(line.text);
     EXPECT_NE(flows::log_tail(temp.path(), 1).find("| Stopped"), std::string::npos);
+    // The run's own download folder goes with the run, whatever the way out.
+    if (const auto at = log.find("downloads go to "); at != std::string::npos) {
+        const auto start = at + std::string_view{"downloads go to "}.size();
+        const auto end = log.find_first_of("\r\n", start);
+        const std::filesystem::path folder{general::windows::utf8_to_wide(log.substr(start, end - start))};
+        EXPECT_FALSE(std::filesystem::exists(folder)) << "left behind: " << folder.string();
+    }
     if (HasFailure())
         std::cout << "log:\n" << flows::log_tail(temp.path(), 60);
 }
