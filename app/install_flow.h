@@ -123,7 +123,7 @@ private:
     bool archiver_only_selected_ = false;
     bool post_cancel_ = false;
     bool post_fail_ = false;
-    bool chosen_ = false;  // a product list exists: a retry downloads it again
+    bool chosen_ = false; // a product list exists: a retry downloads it again
     bool downloader_running_ = false;
     int exit_prompts_ = 0;
 };

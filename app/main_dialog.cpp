@@ -116,7 +116,7 @@ CMainDlg::~CMainDlg()
     // returns promptly even while a server trickles bytes.
     downloader_.reset();
     installer_.reset();
-    downloads_.reset();  // the downloaded files go with it, after the workers
+    downloads_.reset(); // the downloaded files go with it, after the workers
 }
 
 bool CMainDlg::pre_translate_message(MSG& message)

@@ -16,7 +16,7 @@
 #include <unordered_map>
 
 #include "app/protection_counters.h"
-#include "workers/product_descriptor.h"  // product_descriptor
+#include "workers/product_descriptor.h" // product_descriptor
 
 // --- the archiver build for this machine ---------------------------------------
 

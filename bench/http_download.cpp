@@ -62,8 +62,8 @@ transfer with_bare_winhttp(const wchar_t* host, std::uint16_t port, const wchar_
 {
     HINTERNET session = WinHttpOpen(L"bench", WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, nullptr, nullptr, 0);
     HINTERNET connection = WinHttpConnect(session, host, port, 0);
-    HINTERNET request = WinHttpOpenRequest(connection, L"GET", path, nullptr, nullptr, nullptr,
-                                             secure ? WINHTTP_FLAG_SECURE : 0);
+    HINTERNET request =
+        WinHttpOpenRequest(connection, L"GET", path, nullptr, nullptr, nullptr, secure ? WINHTTP_FLAG_SECURE : 0);
     if (!request || !WinHttpSendRequest(request, nullptr, 0, nullptr, 0, 0, 0) ||
         !WinHttpReceiveResponse(request, nullptr))
         throw std::runtime_error("bare WinHTTP request failed");
@@ -112,8 +112,9 @@ int wmain(int argc, wchar_t** argv)
         const auto port = static_cast<std::uint16_t>(std::stoi(args[1]));
         LARGE_INTEGER start;
         QueryPerformanceCounter(&start);
-        const transfer done = mode == L"client" ? with_client(args[0], port, args[2], secure)
-                                                : with_bare_winhttp(args[0], port, args[2], secure, mode == L"bare-kept");
+        const transfer done = mode == L"client"
+                                  ? with_client(args[0], port, args[2], secure)
+                                  : with_bare_winhttp(args[0], port, args[2], secure, mode == L"bare-kept");
         const double seconds = seconds_since(start);
 
         PROCESS_MEMORY_COUNTERS memory{};

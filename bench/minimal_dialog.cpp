@@ -16,7 +16,7 @@ INT_PTR CALLBACK dialog_procedure(HWND window, UINT message, WPARAM wparam, LPAR
     return FALSE;
 }
 
-}  // namespace
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, wchar_t*, int)
 {

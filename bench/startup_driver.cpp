@@ -23,7 +23,7 @@ namespace {
 
 struct search {
     DWORD process_id = 0;
-    const std::wstring* page = nullptr;  // null: any visible top-level window counts
+    const std::wstring* page = nullptr; // null: any visible top-level window counts
     bool found = false;
 };
 
@@ -74,7 +74,7 @@ std::wstring quoted(const std::wstring& argument)
     return result + L"\"";
 }
 
-}  // namespace
+} // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
@@ -100,8 +100,7 @@ int wmain(int argc, wchar_t** argv)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     QueryPerformanceCounter(&started);
-    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
         std::fwprintf(stderr, L"cannot start %ls: error %lu\n", argv[next], GetLastError());
         return 2;
     }

@@ -49,7 +49,8 @@ void detail::internet_handle::close() noexcept
     }
 }
 
-std::uint32_t detail::read_pacer::next(std::uint32_t available, std::uint64_t remaining, std::int64_t waited_us) noexcept
+std::uint32_t detail::read_pacer::next(std::uint32_t available, std::uint64_t remaining,
+                                       std::int64_t waited_us) noexcept
 {
     const bool ahead = waited_us <= quick_us && available >= most_waiting_;
     most_waiting_ = std::max(most_waiting_, available);

@@ -6,7 +6,7 @@
 // One product chosen by the user, handed unchanged (as copies) from the main
 // dialog to the downloader and the installer.
 struct product_descriptor {
-    std::wstring name;      // display name; also tells the products apart ("Quobex")
-    std::wstring url;       // download address of the product's installer
-    std::wstring tray_exe;  // program to start after installation; empty when none
+    std::wstring name;     // display name; also tells the products apart ("Quobex")
+    std::wstring url;      // download address of the product's installer
+    std::wstring tray_exe; // program to start after installation; empty when none
 };

@@ -99,8 +99,8 @@ void products_downloader::on_data_received(std::int64_t count)
     const auto lparam = static_cast<LPARAM>(static_cast<std::uint32_t>(total_));
     // Steps in between may be dropped when the queue is full, the end may not.
     const bool posted = percent == 100
-        ? workers::post_reliably(window_, messages::downloading_progress, wparam, lparam, stop_)
-        : PostMessageW(window_, messages::downloading_progress, wparam, lparam) != FALSE;
+                            ? workers::post_reliably(window_, messages::downloading_progress, wparam, lparam, stop_)
+                            : PostMessageW(window_, messages::downloading_progress, wparam, lparam) != FALSE;
     if (posted)
         posted_percent_ = percent;
 }
@@ -122,17 +122,16 @@ void products_downloader::fetch(const product_descriptor& product, std::stop_tok
                                             narrow_name(product) % general::windows::to_narrow(product.url)));
     }
     auto body = transfer(session, product, *address, stop);
-    const std::wstring path =
-        product_files::join_path(folder_.empty() ? general::windows::temp_directory() : folder_,
-                                 product_files::saved_file_name(address->path));
+    const std::wstring path = product_files::join_path(folder_.empty() ? general::windows::temp_directory() : folder_,
+                                                       product_files::saved_file_name(address->path));
     // A file that cannot be written in full is as bad as a broken signature; it
     // must not leave an older, valid file of the same name to pass the check.
     const bool saved = save(path, body);
     body = {};
     // Held only for the check: the installer checks again before the start.
     general::windows::unique_file checked;
-    if (!saved ||
-        general::windows::open_verified_file(path, accepted_signers_, checked) != general::windows::file_verdict::accepted)
+    if (!saved || general::windows::open_verified_file(path, accepted_signers_, checked) !=
+                      general::windows::file_verdict::accepted)
         throw_corrupted(product);
 }
 

@@ -13,8 +13,7 @@
 
 products_installer::products_installer(std::vector<product_descriptor> products, HWND window,
                                        std::vector<std::wstring> accepted_signers, std::wstring folder)
-    : prefix(L"installer"), window_(window), accepted_signers_(std::move(accepted_signers)),
-      folder_(std::move(folder)),
+    : prefix(L"installer"), window_(window), accepted_signers_(std::move(accepted_signers)), folder_(std::move(folder)),
       worker_(*this, window, {messages::installations_done, messages::installation_error}, std::move(products),
               [this](const product_descriptor& product, std::stop_token stop) { install(product, stop); })
 {
@@ -29,9 +28,8 @@ void products_installer::install(const product_descriptor& product, std::stop_to
 
     // Waited for without a time limit, stop or not: an installer killed half-way
     // would leave a broken product behind.
-    const std::wstring path =
-        product_files::join_path(folder_.empty() ? general::windows::temp_directory() : folder_,
-                                 product_files::installer_file_name(product.url));
+    const std::wstring path = product_files::join_path(folder_.empty() ? general::windows::temp_directory() : folder_,
+                                                       product_files::installer_file_name(product.url));
     const std::wstring system_folder = general::windows::system_directory();
     const std::wstring command_line = product_files::install_command_line(path, system_folder);
     const std::string name = general::windows::to_narrow(product.name);

@@ -56,6 +56,6 @@ private:
 
     HWND window_;
     std::vector<std::wstring> accepted_signers_;
-    std::wstring folder_; // empty: the temporary folder at the time of each file
+    std::wstring folder_;    // empty: the temporary folder at the time of each file
     workers::worker worker_; // last: starts once everything above is ready
 };

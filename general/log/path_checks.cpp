@@ -38,16 +38,16 @@ std::wstring comparable(std::wstring_view path)
 
 std::optional<std::wstring> final_path_of(HANDLE handle)
 {
-    auto* final_path = windows::system_function<decltype(GetFinalPathNameByHandleW)>(L"kernel32.dll",
-                                                                                   "GetFinalPathNameByHandleW");
+    auto* final_path =
+        windows::system_function<decltype(GetFinalPathNameByHandleW)>(L"kernel32.dll", "GetFinalPathNameByHandleW");
     if (!final_path)
         return std::nullopt;
     std::wstring text(MAX_PATH, L'\0');
     // A second try with the size asked for; a name that keeps growing in between
     // is not one to trust.
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const DWORD length = final_path(handle, text.data(), static_cast<DWORD>(text.size()),
-                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const DWORD length =
+            final_path(handle, text.data(), static_cast<DWORD>(text.size()), FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
         if (length == 0)
             break;
         if (length < text.size()) {
@@ -110,8 +110,8 @@ path_facts facts_of(HANDLE handle, const std::filesystem::path& path)
 {
     path_facts facts;
     BY_HANDLE_FILE_INFORMATION information{};
-    facts.attributes = GetFileInformationByHandle(handle, &information) ? information.dwFileAttributes
-                                                                        : INVALID_FILE_ATTRIBUTES;
+    facts.attributes =
+        GetFileInformationByHandle(handle, &information) ? information.dwFileAttributes : INVALID_FILE_ATTRIBUTES;
     // Wine follows a Linux symbolic link even when asked to open the link itself,
     // and reports it as a reparse point only when asked by name.
     const DWORD by_name = GetFileAttributesW(path.c_str());

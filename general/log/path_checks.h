@@ -69,8 +69,9 @@ std::filesystem::path existing_part(const std::filesystem::path& directory);
 // object goes: they are opened without sharing deletion, so while held Windows
 // lets nobody rename or delete one of them and a path checked through them stays
 // what it was (Wine does not keep a held folder from being renamed; there the
-// final path of each handle still shows a swap afterwards). False when a folder cannot be opened (missing, in use) or fails
-// the rule; redirected() tells the second apart.
+// final path of each handle still shows a swap afterwards). False when a folder
+// cannot be opened (missing, in use) or fails the rule; redirected() tells the
+// second apart.
 class held_folders {
 public:
     held_folders() = default;

@@ -44,7 +44,8 @@ private_folder::private_folder(const std::wstring& parent, const std::wstring& p
     QueryPerformanceCounter(&counter);
     const unsigned long long seed = static_cast<unsigned long long>(counter.QuadPart) ^ GetCurrentProcessId();
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        const std::wstring candidate = folder + prefix + L"-" + std::to_wstring((seed + attempt * 7919ull) % 100000000ull);
+        const std::wstring candidate =
+            folder + prefix + L"-" + std::to_wstring((seed + attempt * 7919ull) % 100000000ull);
         if (CreateDirectoryW(candidate.c_str(), &attributes)) {
             path_ = candidate;
             return;

@@ -79,12 +79,13 @@ bool open_through_desktop_shell(const std::wstring& file)
 }
 
 // Whether `program` is a full path naming an existing file; anything else is
-// logged and refused. It could only be found by a search, which looks in the current folder (an installer's Downloads folder)
-// first; and the shell's answer would not tell a missing program apart.
+// logged and refused. It could only be found by a search, which looks in the
+// current folder (an installer's Downloads folder) first; and the shell's
+// answer would not tell a missing program apart.
 bool startable(const std::wstring& program, const log::prefix& log)
 {
-    bool full_path = !program.empty() && program.find(L'"') == program.npos &&
-                     std::filesystem::path{program}.is_absolute();
+    bool full_path =
+        !program.empty() && program.find(L'"') == program.npos && std::filesystem::path{program}.is_absolute();
     if (full_path) {
         const DWORD attributes = GetFileAttributesW(program.c_str());
         full_path = attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

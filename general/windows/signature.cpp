@@ -91,7 +91,7 @@ file_verdict open_verified_file(const std::wstring& path, const std::vector<std:
     if (!file) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? file_verdict::missing
-                                                                               : file_verdict::refused;
+                                                                              : file_verdict::refused;
     }
     const signature_check check = check_file_signature(file.get(), path);
     if (check.status != 0 || check.signer.empty())

@@ -1,7 +1,8 @@
 // Stand-in for the archiver's own installer. It records how it was run in a
 // file beside itself (its own path with ".ran" appended: the command line, one
-// line) and the folder it was started in (".cwd" appended, one line), "installs" the archiver by writing "quobex-installed.txt" (holding the
-// same command line) into the folder named by QEL_FAKE_ARCHIVER_TARGET, or into
+// line) and the folder it was started in (".cwd" appended, one line),
+// "installs" the archiver by writing "quobex-installed.txt" (holding the same
+// command line) into the folder named by QEL_FAKE_ARCHIVER_TARGET, or into
 // a folder "Quobex" beside itself, after sleeping the milliseconds in
 // QEL_FAKE_ARCHIVER_DELAY_MS, and ends with the exit code given in
 // QEL_FAKE_ARCHIVER_EXIT_CODE (0 when unset; 1603 when it cannot install). A

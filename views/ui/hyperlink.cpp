@@ -321,9 +321,9 @@ void hyperlink::click()
 
 void hyperlink::make_tooltip()
 {
-    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(hwnd()),
-                                   nullptr, GetModuleHandleW(nullptr), nullptr));
+    tooltip_.reset(CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, GetParent(hwnd()), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
     if (tooltip_) {
         TTTOOLINFOW tool = tool_of(hwnd(), address_);
         SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
