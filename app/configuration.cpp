@@ -19,6 +19,12 @@ struct site {
     int port;
 };
 
+// The common names of a publisher's signing certificate and of its issuer.
+struct signer_names {
+    const wchar_t* subject;
+    const wchar_t* issuer;
+};
+
 #ifdef QEL_TESTBED_PORT_BASE
 // The stand-ins of testbed/server.py and testbed/stats_server.py, all reached as
 // "localhost" (the test certificate names only that).
@@ -32,8 +38,9 @@ constexpr site maker_surveys{L"https", L"localhost", port_base + 3};
 constexpr site maker_statistics{L"https", L"localhost", port_base + 60};
 // The package built from testbed/payloads/sentovar.wxs.
 const wchar_t* const product_code = L"{2AB5D0D0-798F-407D-BAEC-CD98942255BD}";
-// The code-signing certificate of testbed/pki.cmake that signs every payload.
-const wchar_t* const signers[] = {L"qel test signer"};
+// The code-signing certificates of testbed/pki.cmake that sign the payloads.
+constexpr signer_names archiver_signer{L"qel test signer", L"qel test CA"};
+constexpr signer_names protection_signer{L"qel package signer", L"qel test CA"};
 
 // A test run picks the stand-ins' faults without a rebuild, through the
 // environment the installer is started with:
@@ -71,8 +78,10 @@ constexpr site protection_web{L"https", L"www.sentovar.example", 0};
 constexpr site maker_surveys{L"https", L"survey.varnhelm.example", 0};
 constexpr site maker_statistics{L"https", L"stats.varnhelm.example", 443};
 const wchar_t* const product_code = L"{6F1D3B52-8C4E-4A7B-9E25-3D0C7A91B6E4}";
-// The archiver publisher signs its installers, the maker its package.
-const wchar_t* const signers[] = {L"Quobex Software", L"Varnhelm Software"};
+// The archiver publisher signs its installers, the maker its package; each
+// with a certificate from its own certification authority.
+constexpr signer_names archiver_signer{L"Quobex Software", L"Quobex Code Signing CA"};
+constexpr signer_names protection_signer{L"Varnhelm Software", L"Varnhelm Code Signing CA"};
 
 std::wstring download_path(const std::wstring& path)
 {
@@ -226,9 +235,14 @@ std::wstring protection_product_code()
     return product_code;
 }
 
-std::vector<std::wstring> accepted_signers()
+general::windows::publisher archiver_publisher()
 {
-    return {std::begin(signers), std::end(signers)};
+    return {archiver_signer.subject, archiver_signer.issuer};
+}
+
+general::windows::publisher protection_publisher()
+{
+    return {protection_signer.subject, protection_signer.issuer};
 }
 
 } // namespace configuration

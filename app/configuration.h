@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "general/windows/signature.h"
+
 namespace configuration {
 
 struct server {
@@ -55,10 +57,12 @@ std::wstring lite_survey_url();
 // The protection product's Windows Installer product code, with braces.
 std::wstring protection_product_code();
 
-// The publishers whose installers may run: the common names of the certificates
-// the archiver's installer and the protection product's package are signed
-// with. A valid signature by anyone else is a corrupted download. The test
-// build accepts only the test signer of testbed/pki.cmake.
-std::vector<std::wstring> accepted_signers();
+// The publishers whose installers may run: the common names of the signing
+// certificate's subject and of its issuer, for the archiver's installer and for
+// the protection product's package. A valid signature by anyone else, the other
+// product's publisher included, is a corrupted download. The test build
+// accepts the two test signers of testbed/pki.cmake, one for each product.
+general::windows::publisher archiver_publisher();
+general::windows::publisher protection_publisher();
 
 } // namespace configuration

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <filesystem>
 #include <mutex>
 
 #include <boost/format.hpp>
@@ -48,6 +49,9 @@ link_addresses configured_links()
             configuration::protection_about_url()};
 }
 
+// The run's download folders under the common application data: "<prefix>-<number>".
+const wchar_t* const download_folder_prefix = L"Varnhelm installer";
+
 UINT message_of(self_message message)
 {
     switch (message) {
@@ -93,7 +97,6 @@ const CMainDlg::route CMainDlg::routes[] = {
     {&messages::installations_done, nullptr, &install_flow::flow::installations_done},
     // The effect that reports the error takes the text.
     {&messages::installation_error, nullptr, &install_flow::flow::installation_error},
-    {&messages::report, &CMainDlg::on_report},
     {&messages::get_selected_products, &CMainDlg::on_get_selected_products},
     {&messages::add_stats_event, &CMainDlg::on_add_stats_event},
     {&messages::send_stats_events, &CMainDlg::on_send_stats_events},
@@ -103,9 +106,9 @@ const CMainDlg::route CMainDlg::routes[] = {
     {&messages::get_post_fail, &CMainDlg::on_get_post_fail},
 };
 
-CMainDlg::CMainDlg()
+CMainDlg::CMainDlg(const general::windows::running_image* own_image)
     : general::log::prefix(L"main"), general::async_performer(true), base_ui_element(L"MainDlg"),
-      pages_(configured_links())
+      pages_(configured_links()), own_image_(own_image)
 {
 }
 
@@ -199,6 +202,11 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
     // dialog that already shows a child page. Nothing is painted in between.
     bring_to_front();
     apply(flow_.initialised(), {WM_INITDIALOG, 0, mode});
+    // Runs ended by force left their downloads behind; this run's own folder
+    // does not exist yet, and live runs keep theirs.
+    if (const std::wstring common = general::windows::special_folder(CSIDL_COMMON_APPDATA);
+        std::filesystem::path{common}.is_absolute())
+        general::windows::remove_abandoned_folders(common, download_folder_prefix);
     check_archiver_running(hwnd(), installer_caption());
     return TRUE;  // the system sets the default focus
 }
@@ -236,13 +244,6 @@ LRESULT CMainDlg::on_downloading_error(const input& in)
 LRESULT CMainDlg::on_forward(const input& in)
 {
     forward_to_process(in);
-    return 1;
-}
-
-LRESULT CMainDlg::on_report(const input& in)
-{
-    std::unique_ptr<char[]> first(reinterpret_cast<char*>(in.wparam));
-    std::unique_ptr<char[]> second(reinterpret_cast<char*>(in.lparam));
     return 1;
 }
 
@@ -324,16 +325,14 @@ void CMainDlg::apply(const effect& e, const input& in)
         break;
     case effect::start_downloader:
         downloader_.reset();
-        downloader_ = std::make_unique<products_downloader>(products_, hwnd(), configuration::accepted_signers(),
-                                                            download_folder());
+        downloader_ = std::make_unique<products_downloader>(products_, hwnd(), download_folder());
         break;
     case effect::delete_downloader:
         downloader_.reset();
         break;
     case effect::start_installer:
         installer_.reset();
-        installer_ = std::make_unique<products_installer>(products_, hwnd(), configuration::accepted_signers(),
-                                                          download_folder());
+        installer_ = std::make_unique<products_installer>(products_, hwnd(), download_folder());
         break;
     case effect::delete_installer:
         installer_.reset();
@@ -393,14 +392,20 @@ std::wstring CMainDlg::download_folder()
         // Not the user's temporary folder: any program of the user may rename
         // or fill that, and the installers we start would load DLLs from it.
         // The common application data folder lets users make folders but not
-        // take over one of ours.
+        // take over one of ours. Without it nothing is downloaded: the workers
+        // then fail, and the error page offers another try.
+        const std::wstring parent = general::windows::special_folder(CSIDL_COMMON_APPDATA);
+        // A relative path would be resolved against whatever folder is current.
+        if (!std::filesystem::path{parent}.is_absolute()) {
+            error(L"no private download folder: the common application data folder \"" + parent +
+                  L"\" is not a full path");
+            return {};
+        }
         try {
-            downloads_ = std::make_unique<general::windows::private_folder>(
-                general::windows::special_folder(CSIDL_COMMON_APPDATA), L"Varnhelm installer");
+            downloads_ = std::make_unique<general::windows::private_folder>(parent, download_folder_prefix);
             info(L"downloads go to " + downloads_->path());
         } catch (const std::exception& failure) {
-            error(L"no private download folder (" + general::windows::to_wide(failure.what()) +
-                  L"): the temporary folder is used");
+            error(L"no private download folder: " + general::windows::to_wide(failure.what()));
             return {};
         }
     }
@@ -430,7 +435,8 @@ void CMainDlg::run_post_install_actions()
     const std::wstring caption = installer_caption();
     for (const auto& product : products_)
         post_install::start_tray(hwnd(), product, caption);
-    post_install::copy_installer(hwnd(), caption);
+    const general::windows::running_image nothing_held;
+    post_install::copy_installer(hwnd(), caption, own_image_ ? *own_image_ : nothing_held);
 }
 
 // --- statistics ------------------------------------------------------------------

@@ -32,6 +32,7 @@ class products_downloader;
 class products_installer;
 namespace general::windows {
 class private_folder;
+class running_image;
 }
 
 class CMainDlg : public general::windows::ui::dialog,
@@ -41,7 +42,9 @@ class CMainDlg : public general::windows::ui::dialog,
                  public general::async_performer,
                  public base_ui_element {
 public:
-    CMainDlg();
+    // `own_image`: the installer's own file, held by the caller for longer than
+    // the dialog lives; what the post-install actions copy. None: no copy is made.
+    explicit CMainDlg(const general::windows::running_image* own_image = nullptr);
     ~CMainDlg() override;
 
     // The dialog's template in the executable's resources.
@@ -78,7 +81,6 @@ private:
     LRESULT on_start(const input& in);
     LRESULT on_downloading_error(const input& in);
     LRESULT on_forward(const input& in);
-    LRESULT on_report(const input& in);
     LRESULT on_get_selected_products(const input& in);
     LRESULT on_add_stats_event(const input& in);
     LRESULT on_send_stats_events(const input& in);
@@ -91,8 +93,8 @@ private:
     void apply(const install_flow::effect& effect, const input& in);
     void post_to_self(install_flow::self_message message, int value);
     void forward_to_process(const input& in);
-    // This run's folder for the downloads, made on first use; empty (the
-    // temporary folder) when it cannot be made.
+    // This run's folder for the downloads, made on first use; empty when it
+    // cannot be made (the workers then fail).
     std::wstring download_folder();
     void choose_products(bool protection);
     void warn_protection_installed();
@@ -126,4 +128,6 @@ private:
     general::windows::srw_lock events_lock_;
     std::vector<int> pending_events_;
     std::optional<std::wstring> machine_id_;  // computed once, on the first send
+    // Not owned; see the constructor.
+    const general::windows::running_image* own_image_;
 };

@@ -28,9 +28,7 @@ const UINT installations_downloaded = registered(L"qel installations downloaded 
 const UINT start_installations = registered(L"qel start installations message");
 const UINT installations_done = registered(L"qel installations done message");
 const UINT installing_product = registered(L"qel installing product message");
-const UINT update_ui = registered(L"qel update ui message");
 const UINT installation_error = registered(L"qel installation error message");
-const UINT report = registered(L"qel installation ga report message");
 const UINT get_selected_products = registered(L"qel installation get selected products");
 const UINT add_stats_event = registered(L"qel installation add stats event");
 const UINT send_stats_events = registered(L"qel installation send stats events");
@@ -58,9 +56,7 @@ const entry catalogue[] = {
     {L"qel start installations message", &start_installations},
     {L"qel installations done message", &installations_done},
     {L"qel installing product message", &installing_product},
-    {L"qel update ui message", &update_ui},
     {L"qel installation error message", &installation_error},
-    {L"qel installation ga report message", &report},
     {L"qel installation get selected products", &get_selected_products},
     {L"qel installation add stats event", &add_stats_event},
     {L"qel installation send stats events", &send_stats_events},

@@ -33,9 +33,7 @@ extern const UINT installations_downloaded;
 extern const UINT start_installations;
 extern const UINT installations_done;
 extern const UINT installing_product;         // lParam: text
-extern const UINT update_ui;
 extern const UINT installation_error;         // lParam: text
-extern const UINT report;                     // wParam, lParam: new char[] texts
 extern const UINT get_selected_products;
 extern const UINT add_stats_event;            // wParam: event number 1..29
 extern const UINT send_stats_events;

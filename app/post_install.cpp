@@ -1,10 +1,16 @@
 #include "app/post_install.h"
 
+#include <shlobj.h>
+
 #include <filesystem>
+#include <optional>
 #include <system_error>
+#include <vector>
 
 #include "app/configuration.h"
 #include "general/log/log.h"
+#include "general/log/path_checks.h"
+#include "general/windows/private_folder.h"
 #include "general/windows/registry.h"
 #include "general/windows/settings.h"
 #include "general/windows/system.h"
@@ -53,31 +59,33 @@ std::wstring describe(const std::error_code& error)
     return text.empty() ? L"error " + std::to_wstring(error.value()) : text;
 }
 
-// Copies this executable into the product's folder; returns what went wrong,
-// or nothing.
-std::wstring copy_into_installed_folder()
+// Copies the held file into the product's folder; returns what the user must
+// be told of, or nothing.
+std::wstring copy_into_installed_folder(const general::windows::running_image& own, const general::log::prefix& log)
 {
     const std::wstring folder = installed_folder();
     if (folder.empty())
         return {};
     const fs::path destination = tray_path(folder, installer_copy);
-    const fs::path source = general::windows::executable_path();
     if (!destination.is_absolute())
         return L"cannot copy the installer to " + destination.wstring() + L": not a full path";
-    if (source.empty())
-        return L"cannot copy the installer: its own path is unknown";
-    std::error_code error;
+    if (!own) {
+        // Whatever is at the installer's path now may be another program, which
+        // the product would run elevated at its removal.
+        log.error(L"the installer is not copied to " + destination.wstring() + L": " + own.failure());
+        return {};
+    }
     // Started from that very place, the copy is already there; removing it
     // first would lose it.
-    if (fs::equivalent(source, destination, error))
+    if (own.is_same_file(destination))
         return {};
-    error.clear();
+    std::error_code error;
     fs::remove(destination, error);
     if (error)
         return L"cannot replace " + destination.wstring() + L": " + describe(error);
-    if (!fs::copy_file(source, destination, fs::copy_options::none, error))
-        return L"cannot copy " + source.wstring() + L" to " + destination.wstring() + L": " + describe(error);
-    general::log::prefix{L"main"}.info(L"copied the installer to " + destination.wstring());
+    if (std::wstring failure = own.copy_to(destination); !failure.empty())
+        return failure;
+    log.info(L"copied the installer to " + destination.wstring());
     return {};
 }
 
@@ -108,6 +116,43 @@ void delete_user_settings(const general::log::prefix& log)
         log.info(L"deleted the user's settings " + key);
     else
         log.error(L"could not delete the user's settings " + key);
+}
+
+// Makes the removal's own temporary folder under `parent`, kept in `temp`;
+// returns what went wrong, or nothing.
+std::wstring make_private_temp(const std::wstring& parent, std::optional<general::windows::private_folder>& temp)
+{
+    // A relative path would be resolved against whatever folder is current.
+    if (!fs::path{parent}.is_absolute())
+        return L"the folder \"" + parent + L"\" is not a full path";
+    try {
+        temp.emplace(parent, L"Varnhelm installer");
+        return {};
+    } catch (const std::system_error& error) {
+        return describe(error.code());
+    }
+}
+
+// The long form of the user's temporary folder when the removal may write its
+// log there: it passes the checks of the installer's own log and can be
+// quoted. `held` keeps it so while the removal runs. Empty otherwise, logged.
+std::wstring checked_log_folder(const std::wstring& user_temp, general::log::held_folders& held,
+                                const general::log::prefix& log)
+{
+    std::wstring folder;
+    std::wstring refusal = L"the temporary folder is unknown";
+    if (!user_temp.empty()) {
+        folder = general::log::long_form(user_temp).wstring();
+        held = general::log::held_folders::open(folder);
+        if (folder.find(L'"') != folder.npos)
+            refusal = folder + L" holds a quote";
+        else if (!held)
+            refusal = folder + (held.redirected() ? L" is redirected" : L" cannot be checked");
+        else
+            return folder;
+    }
+    log.error(L"the removal keeps no log: " + refusal);
+    return {};
 }
 
 void open_survey(const system_functions& system, const std::wstring& address, const general::log::prefix& log)
@@ -173,12 +218,13 @@ void start_tray(HWND owner, const product_descriptor& product, const std::wstrin
     }
 }
 
-void copy_installer(HWND owner, const std::wstring& caption, const system_functions& system)
+void copy_installer(HWND owner, const std::wstring& caption, const general::windows::running_image& own,
+                    const system_functions& system)
 {
     const general::log::prefix log{L"main"};
     std::wstring failure;
     try {
-        failure = copy_into_installed_folder();
+        failure = copy_into_installed_folder(own, log);
     } catch (const std::exception& error) {
         failure = general::windows::to_wide(error.what());
         if (failure.empty())
@@ -194,30 +240,51 @@ void copy_installer(HWND owner, const std::wstring& caption, const system_functi
 }
 
 std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code,
-                                  std::wstring_view temp_folder)
+                                  std::wstring_view log_folder)
 {
     return quoted(tray_path(system_folder, removal_program)) + L" /x " + std::wstring{product_code} + L" /L*V " +
-           quoted(tray_path(temp_folder, removal_log)) + L" /passive";
+           quoted(tray_path(log_folder, removal_log)) + L" /passive";
 }
 
-void remove_protection_product()
+std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code)
+{
+    return quoted(tray_path(system_folder, removal_program)) + L" /x " + std::wstring{product_code} + L" /passive";
+}
+
+removal_places default_removal_places()
+{
+    return {general::windows::system_directory(), general::windows::temp_directory(),
+            general::windows::special_folder(CSIDL_COMMON_APPDATA)};
+}
+
+void remove_protection_product(const removal_places& places)
 {
     const general::log::prefix log{L"main"};
     try {
-        const std::wstring system_folder = general::windows::system_directory();
-        if (system_folder.empty()) {
+        if (places.system_folder.empty()) {
             log.error(L"the system folder is unknown: the protection product is not removed");
             return;
         }
-        std::error_code error;
-        std::wstring temp_folder = fs::temp_directory_path(error).wstring();
-        if (error)
-            temp_folder = general::windows::temp_directory();
-        const std::wstring command =
-            removal_command_line(system_folder, configuration::protection_product_code(), temp_folder);
+        std::optional<general::windows::private_folder> temp;
+        if (const std::wstring failure = make_private_temp(places.private_parent, temp); !failure.empty()) {
+            // Its temporary files would otherwise go where the user can swap
+            // them for programs the elevated removal then runs.
+            log.error(L"the protection product is not removed: no private temporary folder for its removal (" +
+                      failure + L")");
+            return;
+        }
+        general::log::held_folders held;
+        const std::wstring log_folder = checked_log_folder(places.user_temp, held, log);
+        const std::wstring code = configuration::protection_product_code();
+        const std::wstring command = log_folder.empty() ? removal_command_line(places.system_folder, code)
+                                                        : removal_command_line(places.system_folder, code, log_folder);
         log.info(L"removing the protection product: " + command);
         DWORD exit_code = 0;
-        if (general::windows::create_process(command, true, false, {}, &exit_code) == 0)
+        const std::vector<general::windows::environment_setting> environment{{L"TMP", temp->path()},
+                                                                             {L"TEMP", temp->path()}};
+        // Not our current folder, often the user's Downloads folder: a program
+        // looks in its current folder for some of what it loads.
+        if (general::windows::create_process(command, true, false, places.system_folder, &exit_code, environment) == 0)
             log.error(L"could not start " + command);
         else
             log.info(L"the removal ended with " + std::to_wstring(exit_code));

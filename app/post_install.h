@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "app/product_catalogue.h"
+#include "general/windows/running_image.h"
 
 namespace post_install {
 
@@ -49,23 +50,48 @@ std::wstring tray_path(std::wstring_view folder, std::wstring_view tray_exe);
 void start_tray(HWND owner, const product_descriptor& product, const std::wstring& caption,
                 const system_functions& system = default_system_functions());
 
-// Copies the running executable to "SentovarInstaller.exe" in the protection
-// product's folder, replacing an older copy: the product runs it with "/u" and
-// "/ud" when it is removed. Nothing when the folder is not recorded. A failure
-// is logged and its description shown in an error box (owner, caption).
-void copy_installer(HWND owner, const std::wstring& caption,
+// Copies the installer's own file, held since start-up (`own`), to
+// "SentovarInstaller.exe" in the protection product's folder, replacing an
+// older copy: the product runs it elevated with "/u" and "/ud" when it is
+// removed. The bytes are read through the held handle, never by path, so a
+// program put at the installer's path meanwhile is never what gets copied.
+// Nothing when the folder is not recorded or `own` is that copy itself. When
+// `own` holds no file (it could not be opened, or is not the running program)
+// nothing is copied and one error line says why. Any other failure is logged
+// and its description shown in an error box (owner, caption).
+void copy_installer(HWND owner, const std::wstring& caption, const general::windows::running_image& own,
                     const system_functions& system = default_system_functions());
 
 // The Windows Installer's removal of the product `product_code` (with braces):
-// "<system folder>\\msiexec.exe" /x <code> /L*V "<temp folder>\\sd_uninstall.log"
+// "<system folder>\\msiexec.exe" /x <code> /L*V "<log folder>\\sd_uninstall.log"
 // /passive, both paths quoted since either may hold a blank.
 std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code,
-                                  std::wstring_view temp_folder);
+                                  std::wstring_view log_folder);
+// The same removal without a log: "<system folder>\\msiexec.exe" /x <code> /passive.
+std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code);
+
+// The places the removal uses.
+struct removal_places {
+    std::wstring system_folder;  // holds msiexec.exe; the removal's current folder
+    std::wstring user_temp;      // the user's temporary folder, where its log goes if the folder passes the checks
+    std::wstring private_parent; // where the removal's own temporary folder is made
+};
+// The system folder, the user's temporary folder and the common application
+// data folder.
+removal_places default_removal_places();
 
 // Runs the removal of the protection product in a visible window and waits for
-// it; its exit code is logged, not examined. Nothing but an error line when the
-// system folder is unknown (a bare "msiexec.exe" would be searched for).
-void remove_protection_product();
+// it; its exit code is logged, not examined. The removal runs elevated, so it
+// gets nothing a standard user could have prepared: it starts in the system
+// folder, and its TMP and TEMP name a folder of this run's own under
+// `private_parent` that only administrators can change, removed once the
+// removal has ended. Its log ("sd_uninstall.log") goes to `user_temp` only
+// when that folder passes the installer's own log checks (no link, final path
+// as named; held meanwhile) and its path holds no quote; otherwise it keeps no
+// log and the log says why. Nothing but an error line when the system folder
+// is unknown (a bare "msiexec.exe" would be searched for) or the private
+// folder cannot be made.
+void remove_protection_product(const removal_places& places = default_removal_places());
 
 // The uninstall companion's clean-up after the product was removed. Reads the
 // edition ("ut", any error gives the empty text). "full": opens the full

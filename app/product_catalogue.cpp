@@ -86,12 +86,13 @@ std::wstring choose_archiver_url(language_table& table)
 
 product_descriptor archiver_descriptor(language_table& table)
 {
-    return {archiver_name, choose_archiver_url(table), {}};
+    return {archiver_name, choose_archiver_url(table), {}, configuration::archiver_publisher()};
 }
 
 product_descriptor protection_descriptor()
 {
-    product_descriptor descriptor{protection_name, configuration::protection_package_url(), protection_tray};
+    product_descriptor descriptor{protection_name, configuration::protection_package_url(), protection_tray,
+                                  configuration::protection_publisher()};
     general::windows::registry_write(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ZEB", L"qo", std::wstring{L"lite"});
     return descriptor;
 }

@@ -14,6 +14,7 @@
 #include "general/log/log.h"
 #include "general/windows/com.h"
 #include "general/windows/gdiplus_session.h"
+#include "general/windows/running_image.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
 #include "general/windows/ui/message_loop.h"
@@ -56,6 +57,30 @@ void start_logging()
     }
 }
 
+// The installer's own file, held from here to the end of the run: the copy
+// left beside the protection product is read through it.
+general::windows::running_image hold_own_image()
+{
+    auto own = general::windows::running_image::open_own();
+    if (!own)
+        general::log::error(L"the installer's own file is not held: " + own.failure());
+    return own;
+}
+
+int run_dialog(HINSTANCE instance, const std::wstring& command_line, int show_command,
+               const general::windows::running_image& own)
+{
+    message_loop loop;
+    loop_registration registration(loop);
+    const launch_mode mode = parse_launch_mode(command_line);
+    auto dialog = std::make_unique<CMainDlg>(&own);
+    HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);
+    if (!window)
+        return 0;
+    ShowWindow(window, show_command);
+    return loop.run();
+}
+
 void register_bar_classes()
 {
     INITCOMMONCONTROLSEX controls{};
@@ -73,15 +98,8 @@ bool needs_elevated_relaunch(int windows_version, bool is_admin)
 
 int run(HINSTANCE instance, const std::wstring& command_line, int show_command)
 {
-    message_loop loop;
-    loop_registration registration(loop);
-    const launch_mode mode = parse_launch_mode(command_line);
-    auto dialog = std::make_unique<CMainDlg>();
-    HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);
-    if (!window)
-        return 0;
-    ShowWindow(window, show_command);
-    return loop.run();
+    const auto own = hold_own_image();
+    return run_dialog(instance, command_line, show_command, own);
 }
 
 int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
@@ -89,6 +107,8 @@ int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
     start_logging();
     int exit_code = 0;
     {
+        // Outlives the dialog and its message loop, which copy from it.
+        const auto own = hold_own_image();
         general::windows::com_apartment com;
         register_bar_classes();
         module_session module;
@@ -101,7 +121,7 @@ int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
 
         general::log::info(L"Started");
         try {
-            exit_code = run(instance, command_line ? command_line : L"", show_command);
+            exit_code = run_dialog(instance, command_line ? command_line : L"", show_command, own);
         } catch (const std::exception& e) {
             general::log::error(general::windows::to_wide(e.what()));
             exit_code = 0;

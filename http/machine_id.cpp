@@ -10,10 +10,14 @@
 #include <wbemcli.h>
 #include <wincrypt.h>
 
+#include <future>
+#include <thread>
 #include <utility>
 
+#include "general/log/log.h"
 #include "general/windows/com.h"
 #include "general/windows/handle.h"
+#include "general/windows/text.h"
 
 namespace machine_id {
 
@@ -129,6 +133,41 @@ std::wstring name_of(COMPUTER_NAME_FORMAT format)
     return std::wstring(buffer, size < 1024 ? size : 0);
 }
 
+// The calling thread in COM's multithreaded apartment for the object's life. The
+// reading thread runs nothing else, so it needs no message loop.
+class multithreaded_apartment {
+public:
+    multithreaded_apartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
+    ~multithreaded_apartment()
+    {
+        if (initialised_)
+            CoUninitialize();
+    }
+    multithreaded_apartment(const multithreaded_apartment&) = delete;
+    multithreaded_apartment& operator=(const multithreaded_apartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
+smbios_table read_in_own_apartment()
+{
+    const multithreaded_apartment com;
+    return read_smbios_table();
+}
+
+std::wstring duration_text(std::chrono::milliseconds bound)
+{
+    const auto count = bound.count();
+    return count % 1000 == 0 ? std::to_wstring(count / 1000) + L" s" : std::to_wstring(count) + L" ms";
+}
+
+smbios_table without_tables(const std::wstring& reason)
+{
+    general::log::prefix{L"machine_id"}.error(reason + L"; the machine is identified without its firmware tables");
+    return {};
+}
+
 [[noreturn]] void fail_digest(const char* step)
 {
     throw std::runtime_error(std::string{"SHA-256 digest failed in "} + step + " with error " +
@@ -212,9 +251,28 @@ std::wstring machine_identifier(const smbios_table& table)
     return identifier_of(identity_text(table, computer_name(), random_uuid_text));
 }
 
+smbios_table read_smbios_table_within(const table_reader& read, std::chrono::milliseconds bound)
+{
+    try {
+        // The task and the future share the result, and the thread owns the task
+        // with its copy of `read`: a read still running when the wait ends keeps
+        // all it uses alive and writes into nothing the caller owns.
+        std::packaged_task<smbios_table()> task{read};
+        std::future<smbios_table> result = task.get_future();
+        std::thread{std::move(task)}.detach();
+        if (result.wait_for(bound) != std::future_status::ready)
+            return without_tables(L"the firmware tables were not read within " + duration_text(bound));
+        return result.get();
+    } catch (const std::exception& failure) {
+        return without_tables(L"reading the firmware tables failed: " + general::windows::to_wide(failure.what()));
+    } catch (...) {
+        return without_tables(L"reading the firmware tables failed with an unknown error");
+    }
+}
+
 std::wstring machine_identifier()
 {
-    return machine_identifier(read_smbios_table());
+    return machine_identifier(read_smbios_table_within(read_in_own_apartment, smbios_read_bound));
 }
 
 } // namespace machine_id

@@ -5,13 +5,17 @@
 // With a usable UUID it stays the same from run to run until the computer is
 // renamed. The rules of the identity text are in http/smbios.h.
 //
-// Every function runs on the caller's thread and blocks; read_smbios_table and
-// machine_identifier() need COM initialised on that thread. Failures throw
-// exceptions derived from std::exception (WMI errors as std::runtime_error with
-// the failing step and the HRESULT in signed decimal, the walk's
-// std::out_of_range, com_error for the locator); nothing is logged here.
+// Every function runs on the caller's thread, any thread, and blocks. Only
+// read_smbios_table needs COM initialised on that thread and may wait without
+// limit; machine_identifier() reads the tables on a thread of its own and waits
+// for them at most smbios_read_bound. Failures throw exceptions derived from
+// std::exception (WMI errors as std::runtime_error with the failing step and the
+// HRESULT in signed decimal, the walk's std::out_of_range, com_error for the
+// locator). Only the bounded read logs, and only when it gives up on the tables.
 #include <array>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -54,7 +58,29 @@ std::wstring identifier_of(std::wstring_view identity);
 // The identifier for `table` and this computer's name.
 std::wstring machine_identifier(const smbios_table& table);
 
-// The identifier of this machine: read_smbios_table, then the above.
+// Gives the firmware tables; in the product, read_smbios_table in an apartment
+// of its own.
+using table_reader = std::function<smbios_table()>;
+
+// How long machine_identifier() waits for WMI, from connecting to the last
+// instance: a hung WMI service must not hold the caller (the user interface)
+// any longer.
+inline constexpr std::chrono::milliseconds smbios_read_bound{10000};
+
+// What `read` gives within `bound` of the call; an empty table, so that the
+// identifier is made without firmware tables, when it throws or time runs out,
+// and then one error line "[machine_id] ..." says which. `read` runs on a thread
+// of its own (without COM) that owns its copy of `read` and the result, so a
+// read that outlives the wait is left to finish, or to end with the process,
+// touching nothing of the caller's; whatever `read` uses it must own or share.
+// Blocks at most `bound` (plus starting the thread); throws only std::bad_alloc.
+smbios_table read_smbios_table_within(const table_reader& read, std::chrono::milliseconds bound);
+
+// The identifier of this machine: the tables read_smbios_table gives within
+// smbios_read_bound (see read_smbios_table_within), then the above. Needs no COM
+// on the calling thread. WMI failures and time-outs do not throw (they are
+// logged, as above); a table whose walk fails throws std::out_of_range, and the
+// digest std::runtime_error.
 std::wstring machine_identifier();
 
 } // namespace machine_id

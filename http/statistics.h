@@ -29,10 +29,10 @@ struct server {
 
 class istats : general::log::prefix {
 public:
-    // Reports to `server`. Computes the machine identifier with COM initialised
-    // for the call (and uninitialised after it when this call initialised it).
-    // Throws what the identifier throws (WMI errors, the table walk's
-    // std::out_of_range).
+    // Reports to `server`. Computes the machine identifier, which waits at most
+    // about 10 s for the firmware tables and then goes on without them. Throws
+    // what the identifier still throws (the table walk's std::out_of_range, a
+    // failed digest).
     explicit istats(statistics::server server);
     // A reporter that sends under a given identifier instead.
     istats(statistics::server server, std::wstring machine_id);

@@ -3,8 +3,14 @@
 #   server.pem / server.key    HTTPS certificate of the stand-ins (DNS:localhost), from the test CA
 #   untrusted.pem / .key       a localhost certificate from a CA nobody trusts; the client must refuse it
 #   codesign.pem / .key        code-signing certificate from the test CA, for the payloads
-#   othersign.pem / .key       a second code-signing certificate from the same CA ("qel other
-#                              signer"): valid, but not the publisher the installer accepts
+#   packagesign.pem / .key     code-signing certificate from the test CA ("qel package signer"):
+#                              the protection product's publisher, as codesign is the archiver's
+#   othersign.pem / .key       a further code-signing certificate from the same CA ("qel other
+#                              signer"): valid, but no product's publisher
+#   second-ca.pem / .key       a second CA ("qel second CA"), trusted nowhere: Wine accepts a code
+#                              signature whatever its root, so only the issuer's name refuses it
+#   secondsign.pem / .key      a code-signing certificate that carries the archiver publisher's
+#                              name ("qel test signer") but comes from the second CA
 # Output: ${QEL_TEST_PKI_DIR}; target: qel_test_pki.
 find_program(QEL_OPENSSL openssl REQUIRED)
 
@@ -37,6 +43,8 @@ endfunction()
 set(name_serial_server 1001)
 set(name_serial_codesign 1002)
 set(name_serial_othersign 1003)
+set(name_serial_packagesign 1004)
+set(name_serial_secondsign 3001)
 set(name_serial_untrusted 2001)
 
 set(pki_commands COMMAND ${CMAKE_COMMAND} -E make_directory ${QEL_TEST_PKI_DIR})
@@ -44,6 +52,9 @@ qel_pki_commands(pki_commands ca "/CN=qel test CA" ca "")
 qel_pki_commands(pki_commands server "/CN=localhost" server ca)
 qel_pki_commands(pki_commands codesign "/CN=qel test signer" codesign ca)
 qel_pki_commands(pki_commands othersign "/CN=qel other signer" codesign ca)
+qel_pki_commands(pki_commands packagesign "/CN=qel package signer" codesign ca)
+qel_pki_commands(pki_commands second-ca "/CN=qel second CA" ca "")
+qel_pki_commands(pki_commands secondsign "/CN=qel test signer" codesign second-ca)
 qel_pki_commands(pki_commands untrusted-ca "/CN=qel untrusted CA" ca "")
 qel_pki_commands(pki_commands untrusted "/CN=localhost" server untrusted-ca)
 
@@ -52,7 +63,10 @@ set(QEL_TEST_PKI_FILES
   ${QEL_TEST_PKI_DIR}/server.pem ${QEL_TEST_PKI_DIR}/server.key
   ${QEL_TEST_PKI_DIR}/untrusted.pem ${QEL_TEST_PKI_DIR}/untrusted.key
   ${QEL_TEST_PKI_DIR}/codesign.pem ${QEL_TEST_PKI_DIR}/codesign.key
-  ${QEL_TEST_PKI_DIR}/othersign.pem ${QEL_TEST_PKI_DIR}/othersign.key)
+  ${QEL_TEST_PKI_DIR}/othersign.pem ${QEL_TEST_PKI_DIR}/othersign.key
+  ${QEL_TEST_PKI_DIR}/packagesign.pem ${QEL_TEST_PKI_DIR}/packagesign.key
+  ${QEL_TEST_PKI_DIR}/second-ca.pem ${QEL_TEST_PKI_DIR}/second-ca.key
+  ${QEL_TEST_PKI_DIR}/secondsign.pem ${QEL_TEST_PKI_DIR}/secondsign.key)
 
 add_custom_command(OUTPUT ${QEL_TEST_PKI_FILES}
   ${pki_commands}

@@ -41,8 +41,13 @@ prefixes can be stacked ("/fault/no-length/fault/slow/generated/100000"):
                          byte changed a third of the way in
   /fault/unsigned/...    payload/unsigned/<file> when it exists, else the file with its
                          Authenticode signature stripped (PE files)
-  /fault/other-signer/...  payload/other-signer/<file>: validly signed by the second test
-                         certificate, not the accepted publisher; 404 when there is none
+  /fault/other-signer/...  payload/other-signer/<file>: validly signed by a test certificate
+                         that is no product's publisher; 404 when there is none
+  /fault/cross-signer/...  payload/cross-signer/<file>: signed by the other product's publisher
+  /fault/second-ca/...     payload/second-ca/<file>: signed by a certificate named as the
+                         publisher, from another CA
+  /fault/failing/...       payload/failing/<file> when it exists (a package the Windows
+                         Installer refuses), else the file itself
 
 Commands:
   server.py serve --payload DIR --pki DIR --port-base N      run in the foreground
@@ -68,6 +73,8 @@ import daemon
 
 DOWNLOAD_HTTP, DOWNLOAD_HTTPS, UPDATE_HTTP, UPDATE_HTTPS, UNTRUSTED_HTTPS = range(5)
 CLOSED_PORT_OFFSET = 9
+# Faults served only from a copy the payload build prepared.
+PREPARED_ONLY = ("other-signer", "cross-signer", "second-ca")
 FAULT = re.compile(r"^/fault/([a-z0-9-]+)(/\d+)?(/.*)$")
 COPY_CHUNK = 1 << 20
 
@@ -100,7 +107,7 @@ class faults:
         self.length = "normal"   # normal | none | chunked | bad
         self.ending = "normal"   # normal | reset | truncate
         self.slow_ms = None
-        self.content = "normal"  # normal | tampered | unsigned | other-signer
+        self.content = "normal"  # normal | tampered | unsigned | failing | one of PREPARED_ONLY
         self.proxy_auth = False
 
 
@@ -130,7 +137,7 @@ def parse_faults(path):
                 chosen.length = "negative"
             elif kind in ("reset", "truncate"):
                 chosen.ending = kind
-            elif kind in ("tampered", "unsigned", "other-signer"):
+            elif kind in ("tampered", "unsigned", "failing") + PREPARED_ONLY:
                 chosen.content = kind
             elif kind == "proxy-auth":
                 chosen.status, chosen.proxy_auth = 407, True
@@ -198,8 +205,8 @@ class handler(http.server.BaseHTTPRequestHandler):
         if chosen.content != "normal" and os.path.isfile(prepared):
             name = os.path.join(chosen.content, name)
             chosen.content = "normal"
-        elif chosen.content == "other-signer":
-            return None, 404  # only a prepared copy has that signature
+        elif chosen.content in PREPARED_ONLY:
+            return None, 404  # only a prepared copy is made that way
         file_path = os.path.join(folder, name)
         if chosen.content == "normal" and chosen.ending == "normal" and chosen.slow_ms is None:
             return file_path, 200  # streamed from disk: files may be large

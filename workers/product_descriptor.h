@@ -1,7 +1,10 @@
 #pragma once
-// The one piece of the product list the workers need: a leaf header, so the
-// downloader and the installer know nothing of the catalogue that fills it.
+// The one piece of the product list the workers need: a leaf header (but for
+// the publisher's two names), so the downloader and the installer know nothing
+// of the catalogue that fills it.
 #include <string>
+
+#include "general/windows/signature.h"
 
 // One product chosen by the user, handed unchanged (as copies) from the main
 // dialog to the downloader and the installer.
@@ -9,4 +12,7 @@ struct product_descriptor {
     std::wstring name;     // display name; also tells the products apart ("Quobex")
     std::wstring url;      // download address of the product's installer
     std::wstring tray_exe; // program to start after installation; empty when none
+    // Who must have signed the installer: each product's own, so a file of one
+    // product signed by the other's publisher is refused.
+    general::windows::publisher publisher;
 };

@@ -48,4 +48,12 @@ std::wstring join_path(std::wstring_view folder, std::wstring_view name);
 // exactly what the full path is there to avoid.
 std::wstring install_command_line(std::wstring_view file_path, std::wstring_view system_folder);
 
+// What an installer's exit code says. Installers of both kinds follow the
+// Windows Installer's codes: 0 installed; 3010 installed, the system must
+// restart to complete it; 1641 installed, and the installer has started that
+// restart. Anything else (1602 cancelled, 1603 failed, 1618 another
+// installation running, a crash's exception code) is a failure.
+enum class installer_outcome { installed, installed_restart_needed, installed_restart_started, failed };
+installer_outcome outcome_of(unsigned long exit_code);
+
 } // namespace product_files

@@ -69,10 +69,8 @@ int whole_percent(std::int64_t received, std::int64_t total)
 
 } // namespace
 
-products_downloader::products_downloader(std::vector<product_descriptor> products, HWND window,
-                                         std::vector<std::wstring> accepted_signers, std::wstring folder)
-    : prefix(L"downloader"), window_(window), accepted_signers_(std::move(accepted_signers)),
-      folder_(std::move(folder)),
+products_downloader::products_downloader(std::vector<product_descriptor> products, HWND window, std::wstring folder)
+    : prefix(L"downloader"), window_(window), folder_(std::move(folder)),
       worker_(*this, window, {messages::installations_downloaded, messages::downloading_error}, std::move(products),
               [this](const product_descriptor& product, std::stop_token stop) { fetch(product, stop); })
 {
@@ -110,6 +108,8 @@ void products_downloader::fetch(const product_descriptor& product, std::stop_tok
     // A session per file, made and closed on this thread as the client wants.
     http::session session{boost::str(boost::wformat(L"%1% installer") % general::windows::product_name()), true};
     info(boost::str(boost::wformat(L"processing %1%") % product.url));
+    if (folder_.empty())
+        throw std::runtime_error("no folder to download into");
     workers::post_text_reliably(window_, messages::downloading_installation, L"Downloading", stop);
     stop_ = stop;
     total_ = 0;
@@ -122,15 +122,14 @@ void products_downloader::fetch(const product_descriptor& product, std::stop_tok
                                             narrow_name(product) % general::windows::to_narrow(product.url)));
     }
     auto body = transfer(session, product, *address, stop);
-    const std::wstring path = product_files::join_path(folder_.empty() ? general::windows::temp_directory() : folder_,
-                                                       product_files::saved_file_name(address->path));
+    const std::wstring path = product_files::join_path(folder_, product_files::saved_file_name(address->path));
     // A file that cannot be written in full is as bad as a broken signature; it
     // must not leave an older, valid file of the same name to pass the check.
     const bool saved = save(path, body);
     body = {};
     // Held only for the check: the installer checks again before the start.
     general::windows::unique_file checked;
-    if (!saved || general::windows::open_verified_file(path, accepted_signers_, checked) !=
+    if (!saved || general::windows::open_verified_file(path, product.publisher, checked) !=
                       general::windows::file_verdict::accepted)
         throw_corrupted(product);
 }

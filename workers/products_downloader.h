@@ -1,7 +1,7 @@
 #pragma once
 // Fetches the installer of every chosen product, one after the other, into the
-// temporary folder, accepts only files with a valid Authenticode signature of
-// an accepted publisher and tells the main dialog how it goes, by posting only:
+// folder it is given, accepts only files with a valid Authenticode signature of
+// the product's own publisher and tells the main dialog how it goes, by posting only:
 //
 //   "downloading installation" (text "Downloading")   at the start of each product
 //   "downloading progress" (received / total, low 32 bits)  while the length is known and not 0,
@@ -46,14 +46,14 @@
 class products_downloader final : public general::windows::http::request_observer, private general::log::prefix {
 public:
     // Copies `products`; `window` (the main dialog) receives every message;
-    // `accepted_signers`: the common names of the publishers whose signature
-    // a file must carry (a valid signature of anyone else is a corrupted file);
-    // `folder`: where the files are saved, the temporary folder when empty (a
-    // general::windows::private_folder keeps them from the user's programs;
-    // the installer must be given the same folder). Throws std::system_error
-    // when the thread cannot be started.
-    products_downloader(std::vector<product_descriptor> products, HWND window,
-                        std::vector<std::wstring> accepted_signers, std::wstring folder = {});
+    // each file must carry a valid signature of its product's publisher (a
+    // valid signature of anyone else is a corrupted file); `folder`: where the
+    // files are saved (a general::windows::private_folder keeps them from the
+    // user's programs; the installer must be given the same folder). Without
+    // a folder nothing is fetched: the run fails with "no folder to download
+    // into", never falling back to a folder the user can change. Throws
+    // std::system_error when the thread cannot be started.
+    products_downloader(std::vector<product_descriptor> products, HWND window, std::wstring folder);
 
     // The largest installer accepted: far above any real one, far below what the
     // process can hold, so a body without a length that never ends fails as a
@@ -76,8 +76,7 @@ private:
     void report_failed_transfer(const product_descriptor& product, std::stop_token stop);
 
     HWND window_;
-    std::vector<std::wstring> accepted_signers_;
-    std::wstring folder_;       // empty: the temporary folder at the time of each file
+    std::wstring folder_;
     std::stop_token stop_;      // of the run, for the observer's final post
     std::int64_t total_ = 0;    // announced length of the current file, 0 when none
     std::int64_t received_ = 0; // bytes of the current file so far

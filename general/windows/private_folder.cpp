@@ -1,4 +1,5 @@
-// A folder only administrators and the system can change.
+// A folder only administrators and the system can change, and the removal of
+// such folders left behind by runs that ended without removing their own.
 #include "general/windows/private_folder.h"
 
 #include <winsock2.h>
@@ -8,12 +9,20 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
-#include "general/windows/handle.h"
+// The log's path checks are the one place where deleting by name without
+// following links is done; the log and these wrappers are one library, so
+// using them here adds no link between libraries.
+#include "general/log/log.h"
+#include "general/log/path_checks.h"
+#include "general/windows/system_function.h"
 
 namespace general::windows {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 struct local_memory_traits {
     using pointer = PSECURITY_DESCRIPTOR;
@@ -22,9 +31,181 @@ struct local_memory_traits {
 };
 using unique_descriptor = unique_resource<local_memory_traits>;
 
-[[noreturn]] void throw_last_error(const char* what)
+struct find_traits {
+    using pointer = HANDLE;
+    static pointer invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void close(pointer h) noexcept { FindClose(h); }
+};
+using unique_find = unique_resource<find_traits>;
+
+[[noreturn]] void throw_error(DWORD code, const char* what)
 {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+    throw std::system_error(static_cast<int>(code), std::system_category(), what);
+}
+
+// Read access, so that the sharing it denies is enforced against every other
+// opener: a handle without access to the data restricts nobody.
+unique_file make_mark(const std::wstring& folder)
+{
+    return unique_file{CreateFileW((folder + L"\\" + private_folder_mark).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                   nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr)};
+}
+
+// What one removal may look at. A folder of a run holds a few downloaded
+// installers; anything far beyond is not ours to spend time on.
+constexpr std::size_t entry_budget = 100000;
+constexpr int depth_limit = 16;
+
+struct entry {
+    std::wstring name;
+    DWORD attributes = 0;
+};
+
+// The entries of `folder` but "." and "..". False when it cannot be read to its
+// end or the budget runs out first.
+bool list_folder(const fs::path& folder, std::size_t& budget, std::vector<entry>& entries)
+{
+    WIN32_FIND_DATAW data{};
+    const unique_find find{FindFirstFileW((folder / L"*").c_str(), &data)};
+    if (!find)
+        return false;
+    do {
+        const std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if (budget == 0)
+            return false;
+        --budget;
+        entries.push_back({name, data.dwFileAttributes});
+    } while (FindNextFileW(find.get(), &data));
+    return GetLastError() == ERROR_NO_MORE_FILES;
+}
+
+bool is_real_folder(DWORD attributes)
+{
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+using set_information_function = decltype(SetFileInformationByHandle);
+
+set_information_function* set_information() noexcept
+{
+    return system_function<set_information_function>(L"kernel32.dll", "SetFileInformationByHandle");
+}
+
+// A read-only file cannot be deleted; the attribute is cleared through a handle
+// that is checked to be the file itself, in a held folder.
+bool clear_read_only(const fs::path& file, DWORD attributes)
+{
+    if (!(attributes & FILE_ATTRIBUTE_READONLY))
+        return true;
+    const unique_file handle{CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+    if (!handle || !log::is_direct_file(log::facts_of(handle.get(), file), file))
+        return false;
+    if (auto* set = set_information()) {
+        FILE_BASIC_INFO basic{}; // times of zero stay as they are
+        basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+        return set(handle.get(), FileBasicInfo, &basic, sizeof basic) != 0;
+    }
+    return SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL) != 0; // Windows XP; the folders are held
+}
+
+// Deletes the empty folder `folder` through a handle checked to be the folder
+// itself, while the folders above it are held.
+bool delete_empty_folder(const fs::path& folder)
+{
+    const auto held = log::held_folders::open(folder.parent_path());
+    if (!held)
+        return false;
+    const unique_file handle{CreateFileW(folder.c_str(), DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+    if (!handle || !log::is_direct_folder(log::facts_of(handle.get(), folder), folder))
+        return false;
+    if (auto* set = set_information()) {
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        return set(handle.get(), FileDispositionInfo, &disposition, sizeof disposition) != 0; // gone at close
+    }
+    return RemoveDirectoryW(folder.c_str()) != 0; // Windows XP; checked and held as above
+}
+
+// Removes `folder` and what is in it, going down through real folders only. A
+// link inside is left, so the folder holding it stays. Returns whether all of it
+// is gone.
+bool remove_tree(const fs::path& folder, int depth, std::size_t& budget)
+{
+    bool emptied = depth < depth_limit;
+    if (emptied) {
+        const auto held = log::held_folders::open(folder);
+        std::vector<entry> entries;
+        emptied = held && list_folder(folder, budget, entries);
+        for (const auto& each : entries) {
+            const auto path = folder / each.name;
+            if (each.attributes & FILE_ATTRIBUTE_DIRECTORY)
+                emptied = is_real_folder(each.attributes) && remove_tree(path, depth + 1, budget) && emptied;
+            else
+                emptied = clear_read_only(path, each.attributes) && log::delete_log_file(held, path) && emptied;
+        }
+    }
+    return emptied && delete_empty_folder(folder);
+}
+
+bool is_run_folder(const std::wstring& name, const std::wstring& prefix)
+{
+    if (name.size() <= prefix.size() + 1 || name.size() > prefix.size() + 21 || !name.starts_with(prefix) ||
+        name[prefix.size()] != L'-')
+        return false;
+    for (std::size_t i = prefix.size() + 1; i < name.size(); ++i) {
+        if (name[i] < L'0' || name[i] > L'9')
+            return false;
+    }
+    return true;
+}
+
+enum class run_state { ended, living, unknown };
+
+// Whether the run that made `folder` is gone: nobody holds its mark, or it has
+// none. The probe asks for deletion and shares nothing, which a living owner's
+// handle refuses; the probe itself changes nothing.
+run_state state_of(const fs::path& folder, DWORD& error)
+{
+    const auto held = log::held_folders::open(folder);
+    if (!held) {
+        error = GetLastError();
+        return run_state::unknown;
+    }
+    const unique_file mark{CreateFileW((folder / private_folder_mark).c_str(), DELETE | FILE_READ_ATTRIBUTES, 0,
+                                       nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+    error = GetLastError();
+    if (mark || error == ERROR_FILE_NOT_FOUND)
+        return run_state::ended;
+    return error == ERROR_SHARING_VIOLATION ? run_state::living : run_state::unknown;
+}
+
+void remove_if_abandoned(const fs::path& folder, DWORD attributes, std::size_t& budget)
+{
+    if (!is_real_folder(attributes)) {
+        log::error(L"Not removed, a link or other entry in place of a run's folder: " + folder.native());
+        return;
+    }
+    DWORD error = 0;
+    switch (state_of(folder, error)) {
+    case run_state::living:
+        log::debug(L"Left, in use by a running installer: " + folder.native());
+        return;
+    case run_state::unknown:
+        log::error(L"Not removed, cannot tell whether its run has ended (error " + std::to_wstring(error) + L"): " +
+                   folder.native());
+        return;
+    case run_state::ended:
+        break;
+    }
+    if (remove_tree(folder, 0, budget))
+        log::info(L"Removed the folder of an ended run: " + folder.native());
+    else
+        log::error(L"Could not remove the folder of an ended run, or all of it: " + folder.native());
 }
 
 } // namespace
@@ -33,7 +214,7 @@ private_folder::private_folder(const std::wstring& parent, const std::wstring& p
 {
     unique_descriptor descriptor;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, descriptor.put(), nullptr))
-        throw_last_error("security descriptor");
+        throw_error(GetLastError(), "security descriptor");
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
     std::wstring folder = parent;
     if (!folder.empty() && folder.back() != L'\\')
@@ -43,23 +224,58 @@ private_folder::private_folder(const std::wstring& parent, const std::wstring& p
     LARGE_INTEGER counter{};
     QueryPerformanceCounter(&counter);
     const unsigned long long seed = static_cast<unsigned long long>(counter.QuadPart) ^ GetCurrentProcessId();
+    DWORD error = ERROR_ALREADY_EXISTS;
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         const std::wstring candidate =
             folder + prefix + L"-" + std::to_wstring((seed + attempt * 7919ull) % 100000000ull);
-        if (CreateDirectoryW(candidate.c_str(), &attributes)) {
+        if (!CreateDirectoryW(candidate.c_str(), &attributes)) {
+            error = GetLastError();
+            if (error != ERROR_ALREADY_EXISTS)
+                throw_error(error, "create folder");
+            continue;
+        }
+        // Another run's clean-up may take a folder before its mark is made; the
+        // mark then cannot be made there, and the next name is tried.
+        mark_ = make_mark(candidate);
+        if (mark_) {
             path_ = candidate;
             return;
         }
-        if (GetLastError() != ERROR_ALREADY_EXISTS)
-            throw_last_error("create folder");
+        error = GetLastError();
+        RemoveDirectoryW(candidate.c_str());
     }
-    throw_last_error("create folder");
+    throw_error(error, "create folder");
 }
 
 private_folder::~private_folder()
 {
+    // Deleting the mark needs the sharing its own handle denies.
+    mark_.reset();
     std::error_code ignored;
     std::filesystem::remove_all(std::filesystem::path{path_}, ignored);
+}
+
+void remove_abandoned_folders(const std::wstring& parent, const std::wstring& prefix) noexcept
+{
+    try {
+        const auto root = log::long_form(parent);
+        const auto held = log::held_folders::open(root);
+        std::size_t budget = entry_budget;
+        std::vector<entry> entries;
+        if (!held || !list_folder(root, budget, entries)) {
+            // What was listed before a failure is still worth removing.
+            log::error(L"Folders of ended runs not all looked for, the folder cannot be checked or read: " +
+                       root.native());
+            if (!held)
+                return;
+        }
+        for (const auto& each : entries) {
+            if (is_run_folder(each.name, prefix))
+                remove_if_abandoned(root / each.name, each.attributes, budget);
+        }
+    } catch (...) {
+        // Out of memory: the folders stay for the next run.
+    }
 }
 
 } // namespace general::windows

@@ -95,16 +95,6 @@ bool startable(const std::wstring& program, const log::prefix& log)
     return full_path;
 }
 
-// Starts `program` (a full path) as a process of this one, the path quoted.
-bool create_quoted(const std::wstring& program, const log::prefix& log)
-{
-    if (create_process(L"\"" + program + L"\"", false, false) == 0) {
-        log.error(L"could not start " + program + L" (error " + std::to_wstring(GetLastError()) + L")");
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 bool run_elevated(const std::wstring& program, const std::wstring& parameters)
@@ -118,17 +108,14 @@ bool open_address(const std::wstring& address)
     if (address.empty())
         return false;
     // The desktop's shell runs with the rights the user logged on with, so the
-    // browser it starts does not inherit our administrator rights.
-    if (open_through_desktop_shell(address)) {
-        log.info(L"opened " + address + L" through the desktop shell");
-        return true;
+    // browser it starts does not inherit our administrator rights. Opened from
+    // here, it would: without the shell, nothing is opened.
+    if (!open_through_desktop_shell(address)) {
+        log.error(L"did not open " + address + L": the desktop shell was not reachable");
+        return false;
     }
-    const bool opened = shell_execute(L"open", address, {});
-    if (opened)
-        log.info(L"opened " + address + L" directly, with this process's rights: the desktop shell was not reachable");
-    else
-        log.error(L"could not open " + address);
-    return opened;
+    log.info(L"opened " + address + L" through the desktop shell");
+    return true;
 }
 
 bool start_program(const std::wstring& program)
@@ -137,21 +124,14 @@ bool start_program(const std::wstring& program)
     if (!startable(program, log))
         return false;
     // As with addresses: the shell's rights are the user's own, and a program
-    // that stays in the user's session should not keep our administrator rights.
-    if (open_through_desktop_shell(program)) {
-        log.info(L"started " + program + L" through the desktop shell");
-        return true;
+    // that stays in the user's session must not keep our administrator rights,
+    // so it is never started from here.
+    if (!open_through_desktop_shell(program)) {
+        log.error(L"did not start " + program + L": the desktop shell was not reachable");
+        return false;
     }
-    const bool started = create_quoted(program, log);
-    if (started)
-        log.info(L"started " + program + L" directly, with this process's rights: the desktop shell was not reachable");
-    return started;
-}
-
-bool start_program_directly(const std::wstring& program)
-{
-    const log::prefix log{L"shell"};
-    return startable(program, log) && create_quoted(program, log);
+    log.info(L"started " + program + L" through the desktop shell");
+    return true;
 }
 
 } // namespace general::windows

@@ -5,29 +5,28 @@
 #include <wincrypt.h>
 #include <wintrust.h>
 
-#include <algorithm>
-
 #include "general/windows/system.h"
 
 namespace general::windows {
 
 namespace {
 
-// The common name of the certificate's subject; empty when it has none.
-std::wstring common_name(PCCERT_CONTEXT certificate)
+// A common name of the certificate: of its subject, or with
+// CERT_NAME_ISSUER_FLAG of its issuer; empty when it has none.
+std::wstring common_name(PCCERT_CONTEXT certificate, DWORD flags)
 {
     char oid[] = szOID_COMMON_NAME;
-    const DWORD size = CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, 0, oid, nullptr, 0);
+    const DWORD size = CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, flags, oid, nullptr, 0);
     if (size <= 1)
         return {};
     std::wstring name(size, L'\0');
-    const DWORD written = CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, 0, oid, name.data(), size);
+    const DWORD written = CertGetNameStringW(certificate, CERT_NAME_ATTR_TYPE, flags, oid, name.data(), size);
     name.resize(written > 0 ? written - 1 : 0);
     return name;
 }
 
 // The signer of a verified file, from the state WinVerifyTrust kept.
-std::wstring signer_of(HANDLE state)
+publisher signer_of(HANDLE state)
 {
     CRYPT_PROVIDER_DATA* provider = WTHelperProvDataFromStateData(state);
     if (!provider)
@@ -39,8 +38,26 @@ std::wstring signer_of(HANDLE state)
     CRYPT_PROVIDER_CERT* certificate = WTHelperGetProvCertFromChain(signer, 0);
     if (!certificate || !certificate->pCert)
         return {};
-    return common_name(certificate->pCert);
+    return {common_name(certificate->pCert, 0), common_name(certificate->pCert, CERT_NAME_ISSUER_FLAG)};
 }
+
+// The state a verification keeps for its caller, released whatever happens
+// while the signer is read from it.
+class trust_state {
+public:
+    trust_state(WINTRUST_DATA& data, GUID& action) : data_(data), action_(action) {}
+    ~trust_state()
+    {
+        data_.dwStateAction = WTD_STATEACTION_CLOSE;
+        WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action_, &data_);
+    }
+    trust_state(const trust_state&) = delete;
+    trust_state& operator=(const trust_state&) = delete;
+
+private:
+    WINTRUST_DATA& data_;
+    GUID& action_;
+};
 
 } // namespace
 
@@ -57,22 +74,20 @@ signature_check check_file_signature(HANDLE file, const std::wstring& path)
     trust.fdwRevocationChecks = WTD_REVOKE_NONE;
     trust.dwUnionChoice = WTD_CHOICE_FILE;
     trust.pFile = &info;
-    // Kept, so the signer can be read from it; closed below whatever happened.
+    // Kept, so the signer can be read from it.
     trust.dwStateAction = WTD_STATEACTION_VERIFY;
     trust.dwProvFlags = WTD_SAFER_FLAG;
 
     GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
     signature_check result;
     result.status = WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &trust);
+    const trust_state state{trust, action};
     if (result.status == 0)
         result.signer = signer_of(trust.hWVTStateData);
-    trust.dwStateAction = WTD_STATEACTION_CLOSE;
-    WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &trust);
     return result;
 }
 
-file_verdict open_verified_file(const std::wstring& path, const std::vector<std::wstring>& accepted_signers,
-                                unique_file& held)
+file_verdict open_verified_file(const std::wstring& path, const publisher& accepted, unique_file& held)
 {
     held.reset();
     if (path.empty())
@@ -94,9 +109,7 @@ file_verdict open_verified_file(const std::wstring& path, const std::vector<std:
                                                                               : file_verdict::refused;
     }
     const signature_check check = check_file_signature(file.get(), path);
-    if (check.status != 0 || check.signer.empty())
-        return file_verdict::refused;
-    if (std::find(accepted_signers.begin(), accepted_signers.end(), check.signer) == accepted_signers.end())
+    if (check.status != 0 || accepted.subject.empty() || check.signer != accepted)
         return file_verdict::refused;
     held = std::move(file);
     return file_verdict::accepted;

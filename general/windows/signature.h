@@ -19,10 +19,20 @@
 
 namespace general::windows {
 
+// Who may have signed a file: the common names of the signing certificate's
+// subject and of its issuer. Both must match, so a certificate that merely
+// carries a publisher's name, from some other authority, is not that publisher.
+struct publisher {
+    std::wstring subject;
+    std::wstring issuer;
+
+    bool operator==(const publisher&) const = default;
+};
+
 // What WinVerifyTrust said of one file.
 struct signature_check {
-    LONG status = -1;    // 0: a valid signature; anything else is a refusal
-    std::wstring signer; // common name of the signing certificate's subject, when status is 0
+    LONG status = -1; // 0: a valid signature; anything else is a refusal
+    publisher signer; // of the signing certificate, when status is 0
 };
 
 // Checks the file open as `file` (read access), `path` being only its name for
@@ -30,19 +40,18 @@ struct signature_check {
 signature_check check_file_signature(HANDLE file, const std::wstring& path);
 
 enum class file_verdict {
-    accepted, // valid signature of an accepted signer; the file is held
+    accepted, // valid signature of the accepted publisher; the file is held
     missing,  // nothing at the path (or its folder)
     refused,  // anything else: unsigned, tampered, someone else's, unreadable, locked by a writer
 };
 
 // Opens `path` for reading, shared for reading only, without following a
 // link planted at its name, and checks it through that handle. Accepted when
-// the signature is valid and made by one of `accepted_signers` (compared
-// exactly; an empty list accepts no one): `held` then owns the open handle,
-// and while it lives the file cannot be written, renamed or deleted. Otherwise
+// the signature is valid and made by `accepted` (both names compared exactly;
+// an empty subject accepts no one): `held` then owns the open handle, and
+// while it lives the file cannot be written, renamed or deleted. Otherwise
 // `held` is empty. A writer that holds the file for a moment (a virus
 // scanner) is waited for briefly.
-file_verdict open_verified_file(const std::wstring& path, const std::vector<std::wstring>& accepted_signers,
-                                unique_file& held);
+file_verdict open_verified_file(const std::wstring& path, const publisher& accepted, unique_file& held);
 
 } // namespace general::windows

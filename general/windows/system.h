@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace general::windows {
 
@@ -47,11 +48,27 @@ bool is_64bit_windows();
 bool is_user_admin();
 bool run_elevated(const std::wstring& program, const std::wstring& parameters);
 
+// One variable a child's environment sets in place of this process's value.
+struct environment_setting {
+    std::wstring name;
+    std::wstring value;
+};
+
+// This process's environment with `settings` in place of the variables of the
+// same names (compared without regard to case, as Windows does), as the block
+// CreateProcessW takes with CREATE_UNICODE_ENVIRONMENT: "name=value" strings,
+// each ended by a null, the whole ended by one more; sorted by name, which
+// Windows expects of a block it is given.
+std::wstring environment_block(const std::vector<environment_setting>& settings);
+
 // Starts `command_line` (used as is, not quoted). Returns the process id, 0 on
 // failure. With `wait` it blocks until the process ends and stores its exit code
 // in `exit_code` when given; without waiting the stored code is STILL_ACTIVE.
+// `environment`: variables the child gets in place of this process's (the
+// temporary folder, say); none: this process's environment unchanged.
 DWORD create_process(const std::wstring& command_line, bool wait, bool hidden,
-                     const std::wstring& working_directory = {}, DWORD* exit_code = nullptr);
+                     const std::wstring& working_directory = {}, DWORD* exit_code = nullptr,
+                     const std::vector<environment_setting>& environment = {});
 
 std::wstring process_image_path(HMODULE module, HANDLE process);
 std::wstring executable_path();
@@ -60,28 +77,24 @@ std::wstring temp_directory();
 std::wstring special_folder(int csidl);
 std::wstring system_directory();
 bool is_process_running(const std::wstring& image_name, DWORD skip_process_id, bool case_sensitive);
-// Opens an address (a web page, a file) with the program the user chose for it.
-// Where the desktop's shell can be reached, the shell starts that program, so it
-// runs with the user's normal rights even when this process is elevated;
-// otherwise this process starts it. Logs which way was taken. Returns whether
-// the system took the request; it does not wait for the program. The
-// user-interface thread (it may pump messages while the shell answers).
+// Opens an address (a web page, a file) with the program the user chose for it,
+// through the desktop's shell only: the shell starts that program, so it runs
+// with the user's normal rights even when this process is elevated. Where the
+// shell cannot be reached nothing is opened, since from here it would inherit
+// this process's rights: false, and the log says "did not open <address>" and
+// why. Returns whether the shell took the request; it does not wait for the
+// program. The user-interface thread (it may pump messages while the shell
+// answers).
 bool open_address(const std::wstring& address);
 // Starts the program at `program`, a full path, without arguments, in a normal
-// window and without waiting, the way open_address reaches the desktop's shell:
+// window and without waiting, through the desktop's shell as open_address does:
 // a long-running program of the user's session then runs with the user's
 // normal rights even when this process is elevated. Where the shell cannot be
-// reached, start_program_directly starts it. Logs which way was taken. The
-// shell reports nothing back about the program it starts, so a path that is
-// not a full one, or names no file, is refused (false) before either way is
-// tried. The user-interface thread, as open_address.
+// reached nothing is started (false; the log says "did not start <program>"
+// and why). The shell reports nothing back about the program it starts, so a
+// path that is not a full one, or names no file, is refused (false) before the
+// shell is asked. The user-interface thread, as open_address.
 bool start_program(const std::wstring& program);
-// Starts the program at `program` from this process (it inherits this
-// process's rights), with its path quoted as the whole command line, so a
-// blank in the path never lets Windows run "C:\Program.exe" in its place; a
-// normal window, no waiting, this process's working folder. The same refusals
-// as start_program. Any thread.
-bool start_program_directly(const std::wstring& program);
 bool verify_file_signature(const std::wstring& path);
 
 // Restricts the DLL search path to the system folder, so a DLL planted beside the

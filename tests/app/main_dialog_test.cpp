@@ -146,3 +146,15 @@ TEST_F(main_dialog, the_flag_messages_store_any_nonzero_value_as_set)
     SendMessageW(window, messages::set_post_fail, 1, 0);
     EXPECT_EQ(1, SendMessageW(window, messages::get_post_fail, 0, 0));
 }
+
+// Nothing in this program sends the old report message; whatever another
+// program posts under that name must not make the dialog free pointers it
+// never allocated.
+TEST_F(main_dialog, the_old_report_message_frees_nothing)
+{
+    HWND window = open(launch_mode::install);
+    ASSERT_NE(nullptr, window);
+    const UINT report = RegisterWindowMessageW(L"qel installation ga report message");
+    EXPECT_EQ(0, SendMessageW(window, report, 0x1234, 0x5678));
+    EXPECT_TRUE(IsWindow(window));
+}

@@ -7,15 +7,21 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <fstream>
 #include <memory>
+#include <optional>
+#include <sstream>
 
 #include "app/configuration.h"
 #include "general/log/log.h"
+#include "general/log/path_checks.h"
 #include "general/windows/registry.h"
+#include "general/windows/running_image.h"
 #include "general/windows/system.h"
+#include "general/windows/text.h"
 #include "tests/support/child_program.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/scratch_registry.h"
@@ -44,19 +50,28 @@ TEST(post_install_paths, tray_path_puts_exactly_one_separator_between_folder_and
         EXPECT_EQ(post_install::tray_path(folder, file), joined) << folder;
 }
 
-// What Windows makes of the command line: blanks in either path must not split it.
-TEST(post_install_paths, the_removal_command_line_keeps_paths_with_blanks_whole)
+// What Windows makes of a command line.
+std::vector<std::wstring> words_of(const std::wstring& line)
 {
-    const std::wstring code = L"{2AB5D0D0-798F-407D-BAEC-CD98942255BD}";
-    const std::wstring line =
-        post_install::removal_command_line(L"D:\\Win dows\\system32\\", code, L"C:\\Ana Lima\\Temp");
     int count = 0;
     const std::unique_ptr<LPWSTR, decltype(&LocalFree)> words{CommandLineToArgvW(line.c_str(), &count), &LocalFree};
-    ASSERT_TRUE(words) << line;
-    EXPECT_EQ(std::vector<std::wstring>(words.get(), words.get() + count),
-              (std::vector<std::wstring>{L"D:\\Win dows\\system32\\msiexec.exe", L"/x", code, L"/L*V",
-                                         L"C:\\Ana Lima\\Temp\\sd_uninstall.log", L"/passive"}))
-        << line;
+    if (!words)
+        return {};
+    return {words.get(), words.get() + count};
+}
+
+const std::wstring product_code = L"{2AB5D0D0-798F-407D-BAEC-CD98942255BD}";
+
+// Blanks in either path must not split the command line.
+TEST(post_install_paths, the_removal_command_line_keeps_paths_with_blanks_whole)
+{
+    const std::wstring system = L"D:\\Win dows\\system32\\";
+    const std::wstring program = L"D:\\Win dows\\system32\\msiexec.exe";
+    for (const auto& [line, words] : std::vector<std::pair<std::wstring, std::vector<std::wstring>>>{
+             {post_install::removal_command_line(system, product_code, L"C:\\Ana Lima\\Temp"),
+              {program, L"/x", product_code, L"/L*V", L"C:\\Ana Lima\\Temp\\sd_uninstall.log", L"/passive"}},
+             {post_install::removal_command_line(system, product_code), {program, L"/x", product_code, L"/passive"}}})
+        EXPECT_EQ(words_of(line), words) << line;
 }
 
 // The real system, with the error box recorded instead of shown.
@@ -142,34 +157,149 @@ TEST_F(tray_start, the_tray_in_a_folder_with_a_blank_starts_itself_not_a_planted
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(_wcsicmp(record->parent_image.c_str(), L"explorer.exe"), 0) << "started by " << record->parent_image;
     EXPECT_TRUE(boxes.empty());
-
-    // The way taken where the desktop's shell cannot be reached.
-    fs::remove(tray.wstring() + L".ran");
-    ASSERT_TRUE(general::windows::start_program_directly(tray.wstring()));
-    record = test_support::wait_for_child_record(tray, 10s);
-    ASSERT_TRUE(record.has_value());
-    EXPECT_NE(_wcsicmp(record->parent_image.c_str(), L"explorer.exe"), 0);
     EXPECT_FALSE(fs::exists(plant.record));
 }
 
-TEST_F(tray_start, copy_installer_replaces_an_older_copy_and_shows_a_failure)
+TEST_F(tray_start, copy_installer_replaces_an_older_copy_with_the_held_file_and_shows_a_failure)
 {
+    const auto own = general::windows::running_image::open_own();
+    ASSERT_TRUE(own) << own.failure();
     const fs::path product = folder.path() / L"Sentovar dir", copy = product / L"SentovarInstaller.exe";
     fs::create_directory(product);
     std::ofstream{copy} << "older copy";
-    post_install::copy_installer(owner, L"caption", system()); // no "Path": nothing
+    post_install::copy_installer(owner, L"caption", own, system()); // no "Path": nothing
     EXPECT_EQ(fs::file_size(copy), 10u);
     record_path(product.wstring());
-    post_install::copy_installer(owner, L"caption", system());
-    EXPECT_EQ(fs::file_size(copy), fs::file_size(general::windows::executable_path()));
+    post_install::copy_installer(owner, L"caption", own, system());
+    EXPECT_TRUE(test_support::file_bytes(copy) == test_support::file_bytes(general::windows::executable_path()));
     EXPECT_TRUE(boxes.empty());
 
     record_path((folder.path() / L"gone").wstring());
-    post_install::copy_installer(owner, L"caption", system());
+    post_install::copy_installer(owner, L"caption", own, system());
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0][0].find((folder.path() / L"gone\\SentovarInstaller.exe").wstring()), std::wstring::npos)
         << boxes[0][0];
     EXPECT_EQ(boxes[0][1], L"caption");
+}
+
+// Another program's file, or none, is never copied: one error line, no box.
+TEST_F(tray_start, copy_installer_copies_nothing_but_the_running_program)
+{
+    const fs::path product = folder.path() / L"Sentovar dir", copy = product / L"SentovarInstaller.exe";
+    fs::create_directory(product);
+    record_path(product.wstring());
+    const auto other =
+        general::windows::running_image::open(test_support::copy_child_program(folder.path(), L"other.exe").wstring());
+    const general::windows::running_image none;
+    for (const auto* own : {&other, &none}) {
+        post_install::copy_installer(owner, L"caption", *own, system());
+        EXPECT_FALSE(fs::exists(copy));
+        EXPECT_TRUE(log.contains(general::log::level_error,
+                                 L"[main] the installer is not copied to " + copy.wstring() + L": " + own->failure()))
+            << general::windows::wide_to_utf8(own->failure());
+    }
+    EXPECT_TRUE(boxes.empty());
+}
+
+// Not a test of its own: the stand-in for msiexec.exe the removal tests start,
+// a copy of this executable under that name that runs this case alone. It
+// records beside itself, one a line, its command line, current folder, TMP and TEMP.
+TEST(removal_stand_in, records_how_it_was_started)
+{
+    const fs::path self{general::windows::executable_path()};
+    if (_wcsicmp(self.filename().c_str(), L"msiexec.exe") != 0)
+        return;
+    std::wstring record = std::wstring{GetCommandLineW()} + L"\n" + fs::current_path().wstring() + L"\n";
+    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
+        wchar_t value[MAX_PATH * 4] = {};
+        GetEnvironmentVariableW(name, value, static_cast<DWORD>(std::size(value)));
+        record += std::wstring{value} + L"\n";
+    }
+    std::ofstream{fs::path{self.wstring() + L".ran"}, std::ios::binary} << general::windows::wide_to_utf8(record);
+}
+
+// The removal, run with this executable standing in for msiexec.exe in a
+// folder that stands in for the system folder.
+class removal : public testing::Test {
+protected:
+    struct seen {
+        std::vector<std::wstring> command_line;
+        std::wstring current_folder, tmp, temp;
+    };
+
+    void SetUp() override
+    {
+        fs::create_directories(places.system_folder);
+        fs::create_directories(places.private_parent);
+        fs::create_directories(places.user_temp);
+        fs::copy_file(general::windows::executable_path(), stand_in);
+    }
+
+    // What the stand-in recorded; nothing when it did not run.
+    std::optional<seen> run()
+    {
+        {
+            const test_support::scoped_environment only{L"GTEST_FILTER",
+                                                        L"removal_stand_in.records_how_it_was_started"};
+            post_install::remove_protection_product(places);
+        }
+        std::wistringstream lines{
+            general::windows::utf8_to_wide(test_support::file_bytes(stand_in.wstring() + L".ran"))};
+        seen record;
+        std::wstring line;
+        if (!std::getline(lines, line))
+            return std::nullopt;
+        record.command_line = words_of(line);
+        std::getline(lines, record.current_folder);
+        std::getline(lines, record.tmp);
+        std::getline(lines, record.temp);
+        return record;
+    }
+
+    test_support::scratch_folder folder;
+    post_install::removal_places places{(folder.path() / L"system 32").wstring(),
+                                        (folder.path() / L"user temp").wstring(),
+                                        (folder.path() / L"common data").wstring()};
+    const fs::path stand_in = fs::path{places.system_folder} / L"msiexec.exe";
+    test_support::captured_log log;
+};
+
+TEST_F(removal, runs_in_the_system_folder_with_a_temporary_folder_of_its_own_removed_afterwards)
+{
+    const auto record = run();
+    ASSERT_TRUE(record.has_value());
+    const std::wstring code = configuration::protection_product_code();
+    EXPECT_EQ(record->command_line,
+              (std::vector<std::wstring>{stand_in.wstring(), L"/x", code, L"/L*V",
+                                         general::log::long_form(places.user_temp).wstring() + L"\\sd_uninstall.log",
+                                         L"/passive"}));
+    EXPECT_EQ(fs::path{record->current_folder}, fs::path{places.system_folder});
+    EXPECT_EQ(record->temp, record->tmp);
+    EXPECT_EQ(fs::path{record->tmp}.parent_path(), fs::path{places.private_parent});
+    EXPECT_TRUE(fs::path{record->tmp}.filename().wstring().starts_with(L"Varnhelm installer")) << record->tmp;
+    EXPECT_FALSE(fs::exists(record->tmp)) << "left behind";
+}
+
+TEST_F(removal, keeps_no_log_in_a_temporary_folder_that_cannot_be_checked)
+{
+    places.user_temp = (folder.path() / L"missing").wstring();
+    const auto record = run();
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->command_line, (std::vector<std::wstring>{stand_in.wstring(), L"/x",
+                                                               configuration::protection_product_code(), L"/passive"}));
+    EXPECT_TRUE(log.contains(general::log::level_error,
+                             L"[main] the removal keeps no log: " + places.user_temp + L" cannot be checked"));
+}
+
+TEST_F(removal, does_not_run_without_its_own_temporary_folder)
+{
+    places.private_parent = (folder.path() / L"missing").wstring();
+    EXPECT_FALSE(run().has_value());
+    const auto lines = log.lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& line) {
+        return line.first == general::log::level_error &&
+               line.second.starts_with(L"[main] the protection product is not removed: no private temporary folder");
+    }));
 }
 
 TEST(clean_up_after_removal, opens_the_edition_survey_and_deletes_what_the_edition_owns)

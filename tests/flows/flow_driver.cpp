@@ -194,6 +194,12 @@ std::wstring installer_path()
 
 installer_run::installer_run(const std::wstring& arguments, const std::filesystem::path& temp,
                              const std::vector<variable>& variables)
+    : installer_run(installer_path(), arguments, temp, variables)
+{
+}
+
+installer_run::installer_run(const std::filesystem::path& program, const std::wstring& arguments,
+                             const std::filesystem::path& temp, const std::vector<variable>& variables)
 {
     const std::wstring lowered = [&] {
         std::wstring text = arguments;
@@ -202,7 +208,7 @@ installer_run::installer_run(const std::wstring& arguments, const std::filesyste
         return text;
     }();
     title_ = lowered == L"/u" || lowered == L"/ud" ? L"Varnhelm Sentovar Installer" : L"Quobex Varnhelm Installer";
-    std::wstring command_line = L"\"" + installer_path() + L"\"";
+    std::wstring command_line = L"\"" + program.wstring() + L"\"";
     if (!arguments.empty())
         command_line += L" " + arguments;
     auto environment = environment_block(temp, variables);

@@ -46,6 +46,10 @@ public:
     // has are not handed on. Throws when the program cannot be started.
     installer_run(const std::wstring& arguments, const std::filesystem::path& temp,
                   const std::vector<variable>& variables = {});
+    // The same with the installer at `program` (a copy of installer_path(), say)
+    // in place of the build tree's.
+    installer_run(const std::filesystem::path& program, const std::wstring& arguments,
+                  const std::filesystem::path& temp, const std::vector<variable>& variables);
     // Ends the installer when it still runs.
     ~installer_run();
     installer_run(const installer_run&) = delete;

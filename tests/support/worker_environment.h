@@ -79,9 +79,6 @@ private:
     std::shared_ptr<store> store_;
 };
 
-// The common name of the test code-signing certificate of testbed/pki.cmake.
-inline const std::vector<std::wstring> test_signers{L"qel test signer"};
-
 // The whole content of a file; empty when it cannot be read.
 std::string file_bytes(const std::filesystem::path& path);
 

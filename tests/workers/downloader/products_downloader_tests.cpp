@@ -11,6 +11,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/configuration.h"
 #include "app/messages.h"
 #include "general/log/log.h"
 #include "general/windows/handle.h"
@@ -24,8 +25,6 @@
 
 namespace {
 
-const std::vector<std::wstring>& accepted = test_support::test_signers;
-
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 namespace testbed = test_support::testbed;
@@ -35,12 +34,12 @@ const fs::path payloads{testbed::payload_directory};
 
 product_descriptor archiver(const std::wstring& url)
 {
-    return {L"Quobex", url, L""};
+    return {L"Quobex", url, L"", configuration::archiver_publisher()};
 }
 
 product_descriptor protection(const std::wstring& url)
 {
-    return {L"Varnhelm Sentovar", url, L"qeltray.exe"};
+    return {L"Varnhelm Sentovar", url, L"qeltray.exe", configuration::protection_publisher()};
 }
 
 std::wstring archiver_url(const std::wstring& fault = L"")
@@ -61,7 +60,7 @@ protected:
     // Runs a downloader until it posts its last message.
     void run(std::vector<product_descriptor> products)
     {
-        products_downloader downloader{std::move(products), posted.window(), accepted};
+        products_downloader downloader{std::move(products), posted.window(), temp.path().wstring()};
         ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
     }
 
@@ -166,7 +165,7 @@ TEST_F(downloader_test, a_transfer_that_breaks_off_counts_as_a_failed_download)
         SCOPED_TRACE(url);
         test_support::posted_messages each;
         {
-            products_downloader downloader{{archiver(url)}, each.window(), accepted};
+            products_downloader downloader{{archiver(url)}, each.window(), temp.path().wstring()};
             ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         const auto all = each.without(messages::downloading_progress);
@@ -194,55 +193,93 @@ TEST_F(downloader_test, a_certificate_that_does_not_validate_fails_the_download)
     EXPECT_FALSE(fs::exists(temp.path() / L"qbx623x64.exe"));
 }
 
-// Each row: a file and the publishers the run accepts. A valid signature by
-// anyone but an accepted publisher is as corrupted as a broken one.
+product_descriptor signed_by(product_descriptor product, general::windows::publisher publisher)
+{
+    product.publisher = std::move(publisher);
+    return product;
+}
+
+// Each row: a file and the publisher its product accepts. A valid signature by
+// anyone but that publisher, the other product's included, is as corrupted as
+// a broken one; so is the publisher's name on a certificate from another CA.
 TEST_F(downloader_test, a_tampered_unsigned_or_foreign_file_is_corrupted_and_posts_no_event)
 {
-    const std::vector<std::wstring> nobody;
-    const std::vector<std::wstring> other_only{L"qel other signer"};
-    const struct {
-        product_descriptor product;
-        const std::vector<std::wstring>& signers;
-    } cases[] = {
-        {archiver(archiver_url(L"/fault/tampered")), accepted},
-        {archiver(archiver_url(L"/fault/unsigned")), accepted},
-        {protection(package_url(L"/fault/unsigned")), accepted},
-        {archiver(archiver_url(L"/fault/other-signer")), accepted},
-        {protection(package_url(L"/fault/other-signer")), accepted},
-        {archiver(archiver_url()), nobody},
-        {archiver(archiver_url()), other_only},
+    const auto impostor = general::windows::publisher{configuration::archiver_publisher().subject, L"qel second CA"};
+    const product_descriptor cases[] = {
+        archiver(archiver_url(L"/fault/tampered")),
+        archiver(archiver_url(L"/fault/unsigned")),
+        protection(package_url(L"/fault/unsigned")),
+        archiver(archiver_url(L"/fault/other-signer")),
+        protection(package_url(L"/fault/other-signer")),
+        archiver(archiver_url(L"/fault/cross-signer")),
+        protection(package_url(L"/fault/cross-signer")),
+        archiver(archiver_url(L"/fault/second-ca")),
+        signed_by(archiver(archiver_url()), {}),
+        signed_by(archiver(archiver_url()), configuration::protection_publisher()),
+        signed_by(archiver(archiver_url()), impostor),
+        signed_by(protection(package_url()), configuration::archiver_publisher()),
     };
-    for (const auto& row : cases) {
-        SCOPED_TRACE(row.product.url);
-        SCOPED_TRACE(row.signers.size());
+    for (const auto& product : cases) {
+        SCOPED_TRACE(product.url);
+        SCOPED_TRACE(general::windows::wide_to_utf8(product.publisher.subject + L" / " + product.publisher.issuer));
         test_support::captured_log log;
         test_support::posted_messages each;
         {
-            products_downloader downloader{{row.product}, each.window(), row.signers};
+            products_downloader downloader{{product}, each.window(), temp.path().wstring()};
             ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         const auto all = each.without(messages::downloading_progress);
         ASSERT_EQ(all.size(), 2u);
         EXPECT_EQ(all[0].id, messages::downloading_installation);
         EXPECT_EQ(all[1].id, messages::downloading_error);
-        EXPECT_EQ(all[1].text, row.product.name + L" installer corrupted");
+        EXPECT_EQ(all[1].text, product.name + L" installer corrupted");
         EXPECT_EQ(each.count(messages::add_stats_event), 0u);
-        EXPECT_TRUE(log.contains(general::log::level_error, L"[downloader] " + row.product.name + L" installer corrupted"));
+        EXPECT_TRUE(log.contains(general::log::level_error, L"[downloader] " + product.name + L" installer corrupted"));
     }
 }
 
-// The file the foreign publisher signed is whole and its signature valid: only
-// who made it differs. The same file is accepted once its signer is.
+// The files the foreign publishers signed are whole and their signatures valid:
+// only who made them differs. Each is accepted once its signer is the one asked for.
 TEST_F(downloader_test, the_foreign_file_passes_when_its_signer_is_the_accepted_one)
+{
+    const struct {
+        const wchar_t* fault;
+        general::windows::publisher signer;
+    } cases[] = {
+        {L"other-signer", {L"qel other signer", L"qel test CA"}},
+        {L"second-ca", {L"qel test signer", L"qel second CA"}},
+        {L"cross-signer", configuration::protection_publisher()},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(general::windows::wide_to_utf8(row.fault));
+        test_support::posted_messages each;
+        {
+            products_downloader downloader{
+                {signed_by(archiver(archiver_url(L"/fault/" + std::wstring{row.fault})), row.signer)},
+                each.window(),
+                temp.path().wstring()};
+            ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
+        }
+        EXPECT_EQ(each.without(messages::downloading_progress).back().id, messages::installations_downloaded);
+        EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"),
+                  test_support::file_bytes(payloads / row.fault / L"qbx623x64.exe"));
+    }
+}
+
+// Without a folder of the run's own nothing is fetched: the user's temporary
+// folder, which any of the user's programs can change, is never used instead.
+TEST_F(downloader_test, without_a_folder_nothing_is_downloaded_and_the_run_fails)
 {
     test_support::posted_messages each;
     {
-        products_downloader downloader{{archiver(archiver_url(L"/fault/other-signer"))}, each.window(),
-                                       {L"qel other signer"}};
+        products_downloader downloader{{archiver(archiver_url())}, each.window(), L""};
         ASSERT_TRUE(each.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
     }
-    EXPECT_EQ(each.without(messages::downloading_progress).back().id, messages::installations_downloaded);
-    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"other-signer" / L"qbx623x64.exe"));
+    const auto all = each.without(messages::downloading_progress);
+    ASSERT_FALSE(all.empty());
+    EXPECT_EQ(all.back().id, messages::downloading_error);
+    EXPECT_EQ(all.back().text, L"no folder to download into");
+    EXPECT_TRUE(fs::is_empty(temp.path()));
 }
 
 // Downloaded into a folder of the run's own and installed from there: both
@@ -257,14 +294,14 @@ TEST_F(downloader_test, a_run_in_a_private_folder_downloads_and_installs_there_a
         general::windows::private_folder folder{temp.scratch().wstring(), L"downloads"};
         folder_path = folder.path();
         {
-            products_downloader downloader{{archiver(archiver_url())}, posted.window(), accepted, folder.path()};
+            products_downloader downloader{{archiver(archiver_url())}, posted.window(), folder.path()};
             ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         EXPECT_EQ(steps().back(), messages::installations_downloaded);
         EXPECT_EQ(test_support::file_bytes(folder_path / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
         EXPECT_TRUE(fs::is_empty(temp.path()));
         {
-            products_installer installer{{archiver(archiver_url())}, posted.window(), accepted, folder.path()};
+            products_installer installer{{archiver(archiver_url())}, posted.window(), folder.path()};
             ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
         }
         EXPECT_EQ(posted.all().back().id, messages::installations_done);
@@ -324,7 +361,8 @@ TEST_F(downloader_test, the_request_carries_the_user_agent_and_tls_follows_the_s
         test_support::posted_messages each;
         const auto port = secure ? testbed::download_https_port : testbed::download_http_port;
         {
-            products_downloader downloader{{archiver(testbed::url(secure, port, L"/echo"))}, each.window(), accepted};
+            products_downloader downloader{
+                {archiver(testbed::url(secure, port, L"/echo"))}, each.window(), temp.path().wstring()};
             ASSERT_TRUE(each.pump_until({messages::downloading_error}, 60s));
         }
         const std::string echo = test_support::file_bytes(temp.path() / L"echo");
@@ -352,7 +390,7 @@ TEST_F(downloader_test, destruction_aborts_the_file_in_progress_and_posts_nothin
         const auto url = secure ? archiver_url(L"/fault/slow/60000")
                                 : testbed::url(false, testbed::download_http_port, L"/fault/slow/60000/win/qbx623x64.exe");
         std::optional<products_downloader> downloader;
-        downloader.emplace(std::vector{archiver(url), protection(package_url())}, each.window(), accepted);
+        downloader.emplace(std::vector{archiver(url), protection(package_url())}, each.window(), temp.path().wstring());
         ASSERT_TRUE(each.pump_until({messages::downloading_installation}, 20s));
         each.pump_for(1s);
         const auto start = std::chrono::steady_clock::now();
@@ -390,7 +428,7 @@ TEST_F(downloader_test, a_large_file_posts_at_most_one_progress_message_a_percen
 class progress_test : public testing::Test {
 protected:
     test_support::posted_messages posted;
-    products_downloader downloader{{}, posted.window(), accepted};
+    products_downloader downloader{{}, posted.window(), L"unused"};
 
     void SetUp() override { ASSERT_TRUE(posted.pump_until({messages::installations_downloaded}, 20s)); }
 
@@ -453,7 +491,7 @@ TEST(progress_coalescing, posts_once_a_percent_and_always_the_total_last)
         SCOPED_TRACE(each.total);
         SCOPED_TRACE(each.piece);
         test_support::posted_messages posted;
-        products_downloader downloader{{}, posted.window(), accepted};
+        products_downloader downloader{{}, posted.window(), L"unused"};
         ASSERT_TRUE(posted.pump_until({messages::installations_downloaded}, 20s));
         downloader.on_content_length(each.total);
         for (std::int64_t received = 0; received < each.total; received += each.piece)

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <thread>
 
+#include "app/configuration.h"
 #include "app/messages.h"
 #include "general/windows/handle.h"
 #include "general/windows/signature.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-const std::vector<std::wstring>& accepted = test_support::test_signers;
+const general::windows::publisher accepted = configuration::archiver_publisher();
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
@@ -131,35 +132,51 @@ TEST_F(held_file_test, while_the_checked_handle_is_held_every_attack_fails_with_
     EXPECT_TRUE(DeleteFileW(path.c_str()));
 }
 
-// Each row: what stands at the path, the publishers accepted, the verdict.
-TEST_F(held_file_test, the_check_accepts_only_a_valid_signature_of_an_accepted_publisher)
+// Each row: what stands at the path, the publisher accepted, the verdict. Each
+// product accepts its own publisher only: subject and issuer, exactly.
+TEST_F(held_file_test, the_check_accepts_only_a_valid_signature_of_the_accepted_publisher)
 {
-    const std::vector<std::wstring> other{L"qel other signer"};
-    const std::vector<std::wstring> nobody;
-    const std::vector<std::wstring> similar{L"qel test signer ", L"QEL TEST SIGNER", L"qel test"};
+    using general::windows::publisher;
+    const publisher archiver = configuration::archiver_publisher();
+    const publisher package = configuration::protection_publisher();
+    const publisher other{L"qel other signer", L"qel test CA"};
+    const publisher nobody;
+    const publisher second_ca{archiver.subject, L"qel second CA"};
+    const fs::path exe{L"qbx623x64.exe"};
+    const fs::path msi{L"Sentovar.msi"};
     const struct {
         fs::path source;
-        const std::vector<std::wstring>& signers;
+        publisher accepted;
         file_verdict verdict;
     } cases[] = {
-        {payloads / L"qbx623x64.exe", accepted, file_verdict::accepted},
-        {payloads / L"Sentovar.msi", accepted, file_verdict::accepted},
-        {payloads / L"other-signer" / L"qbx623x64.exe", other, file_verdict::accepted},
-        {payloads / L"other-signer" / L"qbx623x64.exe", accepted, file_verdict::refused},
-        {payloads / L"other-signer" / L"Sentovar.msi", accepted, file_verdict::refused},
-        {payloads / L"qbx623x64.exe", other, file_verdict::refused},
-        {payloads / L"qbx623x64.exe", nobody, file_verdict::refused},
-        {payloads / L"qbx623x64.exe", similar, file_verdict::refused},
-        {payloads / L"unsigned" / L"qbx623x64.exe", accepted, file_verdict::refused},
-        {payloads / L"tampered" / L"qbx623x64.exe", accepted, file_verdict::refused},
-        {payloads / L"unsigned" / L"Sentovar.msi", accepted, file_verdict::refused},
+        {payloads / exe, archiver, file_verdict::accepted},
+        {payloads / msi, package, file_verdict::accepted},
+        {payloads / L"other-signer" / exe, other, file_verdict::accepted},
+        {payloads / L"second-ca" / exe, second_ca, file_verdict::accepted},
+        // The other product's publisher, a third one, a name from another CA.
+        {payloads / msi, archiver, file_verdict::refused},
+        {payloads / exe, package, file_verdict::refused},
+        {payloads / L"cross-signer" / exe, archiver, file_verdict::refused},
+        {payloads / L"cross-signer" / msi, package, file_verdict::refused},
+        {payloads / L"other-signer" / exe, archiver, file_verdict::refused},
+        {payloads / L"other-signer" / msi, package, file_verdict::refused},
+        {payloads / L"second-ca" / exe, archiver, file_verdict::refused},
+        {payloads / exe, second_ca, file_verdict::refused},
+        {payloads / exe, nobody, file_verdict::refused},
+        {payloads / exe, {archiver.subject, L""}, file_verdict::refused},
+        {payloads / exe, {archiver.subject + L" ", archiver.issuer}, file_verdict::refused},
+        {payloads / exe, {L"QEL TEST SIGNER", archiver.issuer}, file_verdict::refused},
+        // Whoever is accepted: nothing unsigned or changed.
+        {payloads / L"unsigned" / exe, archiver, file_verdict::refused},
+        {payloads / L"tampered" / exe, archiver, file_verdict::refused},
+        {payloads / L"unsigned" / msi, package, file_verdict::refused},
     };
     for (const auto& each : cases) {
-        SCOPED_TRACE(each.source.wstring());
-        SCOPED_TRACE(each.signers.empty() ? L"" : each.signers.front());
+        SCOPED_TRACE(each.source.string());
+        SCOPED_TRACE(general::windows::wide_to_utf8(each.accepted.subject + L" / " + each.accepted.issuer));
         const auto path = downloaded(each.source, each.source.filename().wstring());
         unique_file held;
-        EXPECT_EQ(general::windows::open_verified_file(path.wstring(), each.signers, held), each.verdict);
+        EXPECT_EQ(general::windows::open_verified_file(path.wstring(), each.accepted, held), each.verdict);
         EXPECT_EQ(static_cast<bool>(held), each.verdict == file_verdict::accepted);
         held.reset();
         fs::remove(path);
@@ -256,8 +273,9 @@ TEST_F(held_file_test, the_installer_worker_holds_the_file_from_its_check_until_
     }};
     test_support::posted_messages posted;
     {
-        products_installer installer{{{L"Quobex", L"https://localhost/files/qbx623x64.exe", L""}}, posted.window(),
-                                     accepted};
+        products_installer installer{{{L"Quobex", L"https://localhost/files/qbx623x64.exe", L"", accepted}},
+                                     posted.window(),
+                                     temp.path().wstring()};
         EXPECT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
     }
     stop = true;
@@ -271,31 +289,42 @@ TEST_F(held_file_test, the_installer_worker_holds_the_file_from_its_check_until_
 }
 
 // Files that fail the check at the start are never run: a valid file of
-// another publisher, an unsigned or a tampered one, as the downloader left them.
+// another publisher (the other product's included), an unsigned or a tampered
+// one, as the downloader left them.
 TEST_F(held_file_test, a_file_that_fails_the_check_at_the_start_is_corrupted_and_never_runs)
 {
-    const fs::path sources[] = {
-        payloads / L"other-signer" / L"qbx623x64.exe",
-        payloads / L"unsigned" / L"qbx623x64.exe",
-        payloads / L"tampered" / L"qbx623x64.exe",
+    const product_descriptor archiver{L"Quobex", L"https://localhost/files/qbx623x64.exe", L"", accepted};
+    const product_descriptor package{L"Varnhelm Sentovar", L"http://localhost/releases/Sentovar.msi", L"qeltray.exe",
+                                     configuration::protection_publisher()};
+    const struct {
+        fs::path source;
+        const product_descriptor& product;
+    } cases[] = {
+        {payloads / L"other-signer" / L"qbx623x64.exe", archiver},
+        {payloads / L"cross-signer" / L"qbx623x64.exe", archiver},
+        {payloads / L"unsigned" / L"qbx623x64.exe", archiver},
+        {payloads / L"tampered" / L"qbx623x64.exe", archiver},
+        {payloads / L"cross-signer" / L"Sentovar.msi", package},
     };
-    for (const auto& source : sources) {
-        SCOPED_TRACE(source.wstring());
+    for (const auto& row : cases) {
+        SCOPED_TRACE(row.source.string());
         test_support::captured_log log;
-        const auto path = downloaded(source);
+        const auto path = downloaded(row.source, row.source.filename().wstring());
         const auto later = downloaded(payloads / L"qbx623x64.exe", L"later.exe");
         test_support::posted_messages posted;
         {
-            products_installer installer{{{L"Quobex", L"https://localhost/files/qbx623x64.exe", L""},
-                                          {L"Quobex", L"https://localhost/files/later.exe", L""}},
-                                         posted.window(), accepted};
+            products_installer installer{
+                {row.product, {L"Quobex", L"https://localhost/files/later.exe", L"", accepted}},
+                posted.window(),
+                temp.path().wstring()};
             ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
         }
+        const std::wstring corrupted = row.product.name + L" installer corrupted";
         ASSERT_EQ(posted.all().size(), 2u);
         EXPECT_EQ(posted.all()[0].id, messages::installing_product);
         EXPECT_EQ(posted.all()[1].id, messages::installation_error);
-        EXPECT_EQ(posted.all()[1].text, L"Quobex installer corrupted");
-        EXPECT_TRUE(log.contains(general::log::level_error, L"[installer] Quobex installer corrupted"));
+        EXPECT_EQ(posted.all()[1].text, corrupted);
+        EXPECT_TRUE(log.contains(general::log::level_error, L"[installer] " + corrupted));
         EXPECT_FALSE(test_support::recorded_command_line(path).has_value());
         EXPECT_FALSE(test_support::recorded_command_line(later).has_value());
         fs::remove(path);

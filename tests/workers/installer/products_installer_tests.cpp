@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <sstream>
 
+#include "app/configuration.h"
 #include "app/messages.h"
 #include "general/log/log.h"
 #include "general/windows/registry.h"
@@ -21,8 +23,6 @@
 #include "tests/support/worker_environment.h"
 
 namespace {
-
-const std::vector<std::wstring>& accepted = test_support::test_signers;
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
@@ -52,12 +52,12 @@ protected:
 
     product_descriptor archiver(const std::wstring& file) const
     {
-        return {L"Quobex", L"https://localhost/files/" + file, L""};
+        return {L"Quobex", L"https://localhost/files/" + file, L"", configuration::archiver_publisher()};
     }
 
     void run(std::vector<product_descriptor> products)
     {
-        products_installer installer{std::move(products), posted.window(), accepted};
+        products_installer installer{std::move(products), posted.window(), temp.path().wstring()};
         ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
     }
 
@@ -92,10 +92,25 @@ TEST_F(installer_test, the_archiver_runs_silently_from_a_folder_with_a_blank_and
     EXPECT_FALSE(test_support::recorded_command_line(planted).has_value());
 }
 
-// Whatever this process's current folder is (a user's folder, the download
-// folder), the installer starts in the system folder, where no user plants
-// what it loads by a relative name.
-TEST_F(installer_test, the_archiver_starts_in_the_system_folder_not_the_current_one)
+// The lines a copy of the fake archiver recorded beside itself under `suffix`.
+std::vector<std::wstring> recorded_lines(const fs::path& program, const wchar_t* suffix)
+{
+    std::wistringstream text{general::windows::utf8_to_wide(test_support::file_bytes(program.wstring() + suffix))};
+    std::vector<std::wstring> lines;
+    for (std::wstring line; std::getline(text, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+bool same_folder(const std::wstring& a, const std::wstring& b)
+{
+    return _wcsicmp(a.c_str(), b.c_str()) == 0;
+}
+
+// Whatever this process's current folder and temporary folder are (a user's),
+// the installer starts in the system folder and unpacks into a folder inside
+// the run's own, where no user plants what it loads or runs.
+TEST_F(installer_test, the_archiver_starts_in_a_clean_room)
 {
     const auto program = downloaded(L"qbx623x64.exe");
     const auto user_folder = temp.scratch() / L"user folder";
@@ -106,25 +121,69 @@ TEST_F(installer_test, the_archiver_starts_in_the_system_folder_not_the_current_
     fs::current_path(previous);
 
     EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installations_done}));
-    std::ifstream record{fs::path{program.wstring() + L".cwd"}, std::ios::binary};
-    std::string line;
-    std::getline(record, line);
-    EXPECT_EQ(_wcsicmp(general::windows::utf8_to_wide(line).c_str(), general::windows::system_directory().c_str()), 0)
-        << line;
+    const auto current = recorded_lines(program, L".cwd");
+    ASSERT_EQ(current.size(), 1u);
+    EXPECT_TRUE(same_folder(current[0], general::windows::system_directory())) << current[0];
+    const auto environment = recorded_lines(program, L".env");
+    const std::wstring children_temp = (temp.path() / L"temp").wstring();
+    EXPECT_EQ(environment, (std::vector<std::wstring>{L"TMP=" + children_temp, L"TEMP=" + children_temp}));
+    EXPECT_TRUE(fs::is_directory(children_temp));
 }
 
-TEST_F(installer_test, a_failing_exit_code_still_counts_and_the_next_product_follows)
+// Installers report how they ended by the Windows Installer's codes: only 0,
+// 3010 and 1641 mean installed; after any other code no later product runs.
+TEST_F(installer_test, the_exit_code_decides_whether_the_product_installed)
 {
-    test_support::scoped_environment failing{L"QEL_FAKE_ARCHIVER_EXIT_CODE", L"3"};
-    const auto first = downloaded(L"first.exe");
-    const auto second = downloaded(L"second.exe");
+    const struct {
+        const wchar_t* code;
+        bool installed;
+        const wchar_t* logged;
+    } cases[] = {
+        {L"0", true, L"Quobex installer ended with 0"},
+        {L"3010", true, L"Quobex installer ended with 3010: installed; the computer must restart"},
+        {L"1641", true, L"Quobex installer ended with 1641: installed; the installer has started a restart"},
+        {L"1603", false, L"Quobex installer ended with 1603"},
+        {L"1602", false, L"Quobex installer ended with 1602"},
+        {L"1618", false, L"Quobex installer ended with 1618"},
+        {L"3", false, L"Quobex installer ended with 3"},
+    };
+    for (const auto& row : cases) {
+        SCOPED_TRACE(general::windows::wide_to_utf8(row.code));
+        test_support::scoped_environment code{L"QEL_FAKE_ARCHIVER_EXIT_CODE", row.code};
+        test_support::captured_log log;
+        posted_messages each;
+        const auto first = downloaded(L"first.exe");
+        const auto second = downloaded(L"second.exe");
+        {
+            products_installer installer{
+                {archiver(L"first.exe"), archiver(L"second.exe")}, each.window(), temp.path().wstring()};
+            ASSERT_TRUE(each.pump_until({messages::installations_done, messages::installation_error}, 60s));
+        }
+        EXPECT_EQ(each.all().back().id, row.installed ? messages::installations_done : messages::installation_error);
+        EXPECT_EQ(test_support::recorded_command_line(second).has_value(), row.installed);
+        if (!row.installed) {
+            EXPECT_EQ(each.all().back().text, L"Quobex installation failed");
+        }
+        const auto lines = log.lines();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const auto& line) {
+            return line.second.starts_with(std::wstring{L"[installer] "} + row.logged);
+        }));
+        fs::remove(first.wstring() + L".ran");
+        fs::remove(second.wstring() + L".ran");
+    }
+}
 
-    run({archiver(L"first.exe"), {L"Other", L"http://localhost/second.exe", L""}});
-
-    EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installing_product,
-                                        messages::installations_done}));
-    EXPECT_EQ(test_support::recorded_command_line(first), in_quotes(first) + L" /s1");
-    EXPECT_EQ(test_support::recorded_command_line(second), in_quotes(second) + L" /s1");
+// Without the run's own folder nothing runs: the user's temporary folder is
+// never where an elevated installer is taken from.
+TEST_F(installer_test, without_a_folder_nothing_runs)
+{
+    const auto program = downloaded(L"qbx623x64.exe");
+    {
+        products_installer installer{{archiver(L"qbx623x64.exe")}, posted.window(), L""};
+        ASSERT_TRUE(posted.pump_until({messages::installations_done, messages::installation_error}, 60s));
+    }
+    EXPECT_EQ(posted.all().back().text, L"Quobex installation failed");
+    EXPECT_FALSE(test_support::recorded_command_line(program).has_value());
 }
 
 TEST_F(installer_test, a_missing_file_ends_the_run_before_later_products)
@@ -147,7 +206,8 @@ TEST_F(installer_test, destruction_waits_for_the_running_installer_and_stops_bef
     const auto first = downloaded(L"first.exe");
     const auto second = downloaded(L"second.exe");
     {
-        products_installer installer{{archiver(L"first.exe"), archiver(L"second.exe")}, posted.window(), accepted};
+        products_installer installer{
+            {archiver(L"first.exe"), archiver(L"second.exe")}, posted.window(), temp.path().wstring()};
         ASSERT_TRUE(posted.pump_until({messages::installing_product}, 20s));
         // Give the worker time to start the child; the destructor must then wait for it.
         EXPECT_FALSE(posted.pump_until({messages::installations_done}, 300ms));
@@ -202,7 +262,8 @@ TEST_F(installer_test, the_package_goes_to_the_windows_installer_named_by_its_fu
     fs::copy_file(payloads / L"qbx623x64.exe", planted);
     current_folder inside{planted_folder};
 
-    run({{L"Varnhelm Sentovar", L"http://localhost/releases/Sentovar.msi", L"qeltray.exe"}});
+    run({{L"Varnhelm Sentovar", L"http://localhost/releases/Sentovar.msi", L"qeltray.exe",
+          configuration::protection_publisher()}});
 
     EXPECT_EQ(ids(), (std::vector<UINT>{messages::installing_product, messages::installations_done}));
     EXPECT_FALSE(test_support::recorded_command_line(planted).has_value());
