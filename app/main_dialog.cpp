@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <mutex>
 
@@ -435,6 +436,13 @@ void CMainDlg::run_post_install_actions()
     const std::wstring caption = installer_caption();
     for (const auto& product : products_)
         post_install::start_tray(hwnd(), product, caption);
+    // The copy is what the protection product's removal runs: only a run that
+    // installed that product leaves one (an older installation's folder may
+    // still be recorded when the archiver alone was installed now).
+    const bool protection_installed = std::any_of(products_.begin(), products_.end(),
+                                                  [](const product_descriptor& p) { return !p.tray_exe.empty(); });
+    if (!protection_installed)
+        return;
     const general::windows::running_image nothing_held;
     post_install::copy_installer(hwnd(), caption, own_image_ ? *own_image_ : nothing_held);
 }

@@ -214,6 +214,14 @@ std::vector<scenario> scenarios()
                    page(L"start"), choose(IDC_ARCHIVER_ONLY_RADIO), press(IDOK), page(L"finish"), press(IDOK)},
          .events = {"startpage-install-both", "startpage-install-quobex-only", "completepage-ok"},
          .archiver_installed = true},
+        // Only a run that installed the protection product leaves the copy its
+        // removal runs; an earlier installation's recorded folder is not touched.
+        {.name = "archiver_alone_leaves_an_earlier_protection_folder_alone",
+         .planted = {{HKEY_LOCAL_MACHINE, L"SOFTWARE\\Talmirex", L"Path", L"C:\\windows\\temp\\"}},
+         .steps = archiver_alone({page(L"finish"), press(IDOK)}),
+         .events = {"startpage-install-quobex-only", "completepage-ok"},
+         .archiver_installed = true,
+         .log = {{L"copied the installer", false}}},
         {.name = "archiver_running_retry_then_cancel",
          .archiver_running = true,
          .steps = {box(IDRETRY, running_text), box(IDCANCEL, running_text)}},
@@ -382,7 +390,12 @@ TEST_P(flow, ends_as_the_user_chose)
         EXPECT_FALSE(state.archiver_command_line.has_value());
         EXPECT_FALSE(state.archiver_installed);
     }
-    EXPECT_EQ(state.protection_path, s.protection_installed ? L"C:\\Program Files\\Sentovar\\" : L"");
+    // Without an installation now, the folder stays what an earlier one recorded.
+    std::wstring recorded;
+    for (const auto& value : s.planted)
+        if (value.key == L"SOFTWARE\\Talmirex" && value.name == L"Path")
+            recorded = value.value;
+    EXPECT_EQ(state.protection_path, s.protection_installed ? L"C:\\Program Files\\Sentovar\\" : recorded);
     EXPECT_EQ(state.tray_present, s.protection_installed);
     EXPECT_EQ(state.tray_ran, s.protection_installed)
         << "the tray program's start; tray programs running now: " << state.trays_running;

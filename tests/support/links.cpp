@@ -22,13 +22,6 @@ template <typename Function> Function wine_function(const char* name)
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
 }
 
-template <typename Condition> bool settle(Condition done)
-{
-    for (int i = 0; i < 200 && !done(); ++i)
-        Sleep(50);
-    return done();
-}
-
 bool make_mount_point(const fs::path& link, const fs::path& target)
 {
     if (!fs::is_directory(target) || !CreateDirectoryW(link.c_str(), nullptr))
@@ -105,12 +98,13 @@ link_to::link_to(fs::path link, const fs::path& target) : link_(std::move(link))
         kind_ = kind::linux_link;
 }
 
-link_to::~link_to()
+void link_to::remove()
 {
     if (kind_ == kind::mount_point)
         RemoveDirectoryW(link_.c_str());
     if (kind_ == kind::linux_link && run_linux("/bin/rm", L"-f " + quoted_unix_name(link_)))
         settle([&] { return !present(link_); });
+    kind_ = kind::none;
 }
 
 } // namespace test_support

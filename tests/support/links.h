@@ -16,6 +16,15 @@ namespace test_support {
 // Whether anything, a dangling link included, is at `path`.
 bool present(const std::filesystem::path& path);
 
+// Waits until `done` holds, at most about 10 s: what a Linux program does under
+// Wine shows up a moment later. Returns `done()` at the end.
+template <typename Condition> bool settle(Condition done)
+{
+    for (int i = 0; i < 200 && !done(); ++i)
+        Sleep(50);
+    return done();
+}
+
 // Starts the Linux program `program` with `arguments` (Linux paths, see
 // quoted_unix_name) when running under Wine. Wine gives no handle to wait on:
 // look for the program's effect. False elsewhere or when it cannot start.
@@ -31,12 +40,14 @@ std::wstring quoted_unix_name(const std::filesystem::path& path);
 class link_to {
 public:
     link_to(std::filesystem::path link, const std::filesystem::path& target);
-    ~link_to();
+    ~link_to() { remove(); }
     link_to(const link_to&) = delete;
     link_to& operator=(const link_to&) = delete;
 
     // False when this system could make no link of this kind.
     bool made() const { return kind_ != kind::none; }
+    // Removes the link now (nothing when it was not made or is gone).
+    void remove();
 
 private:
     enum class kind { none, mount_point, linux_link };

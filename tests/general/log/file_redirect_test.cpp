@@ -3,17 +3,14 @@
 // outside the log's real folder may be created, renamed, deleted or written.
 #include "general/log/file.h"
 
-#include <winioctl.h>
-
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "tests/general/log/log_files.h"
+#include "tests/support/links.h"
 #include "tests/support/scratch_folder.h"
 
 namespace {
@@ -22,134 +19,11 @@ using general::log::file;
 using namespace log_test;
 namespace fs = std::filesystem;
 
-// Wine's own exports, present only under Wine.
-using unix_name_function = char*(CDECL*)(const wchar_t*);
-using dos_name_function = wchar_t*(CDECL*)(const char*);
-
-template <typename Function> Function* wine_function(const char* name)
-{
-    return reinterpret_cast<Function*>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
-}
-
-std::wstring widen(const char* text)
-{
-    return std::wstring(text, text + std::char_traits<char>::length(text));
-}
-
-// Waits until `done` holds, at most about 10 s.
-template <typename Condition> bool settle(Condition done)
-{
-    for (int i = 0; i < 200 && !done(); ++i)
-        Sleep(50);
-    return done();
-}
-
-bool present(const fs::path& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Wine cannot make a reparse point (FSCTL_SET_REPARSE_POINT fails with
-// ERROR_NOT_SUPPORTED, and CreateSymbolicLinkW reports success but makes nothing),
-// yet it shows a Linux symbolic link as one. Such a link is made by starting the
-// Linux ln, which Wine runs without a process handle to wait on.
-bool run_linux(const char* program, const std::wstring& arguments)
-{
-    const auto unix_name = wine_function<std::remove_pointer_t<unix_name_function>>("wine_get_unix_file_name");
-    const auto dos_name = wine_function<std::remove_pointer_t<dos_name_function>>("wine_get_dos_file_name");
-    if (!unix_name || !dos_name)
-        return false;
-    wchar_t* program_path = dos_name(program);
-    if (!program_path)
-        return false;
-    std::wstring command = L"\"" + std::wstring(program_path) + L"\" " + arguments;
-    HeapFree(GetProcessHeap(), 0, program_path);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
-                        &startup, &process))
-        return false;
-    if (process.hProcess)
-        CloseHandle(process.hProcess);
-    if (process.hThread)
-        CloseHandle(process.hThread);
-    return true;
-}
-
-std::wstring quoted_unix_name(const fs::path& path)
-{
-    const auto unix_name = wine_function<std::remove_pointer_t<unix_name_function>>("wine_get_unix_file_name");
-    char* name = unix_name ? unix_name(path.c_str()) : nullptr;
-    if (!name)
-        return {};
-    std::wstring result = L"\"" + widen(name) + L"\"";
-    HeapFree(GetProcessHeap(), 0, name);
-    return result;
-}
-
-// A junction on Windows; a Linux symbolic link under Wine.
-class folder_link {
-public:
-    folder_link(fs::path link, const fs::path& target) : link_(std::move(link))
-    {
-        if (make_mount_point(target))
-            kind_ = kind::mount_point;
-        else if (run_linux("/bin/ln", L"-s " + quoted_unix_name(target) + L" " + quoted_unix_name(link_)) &&
-                 settle([&] { return present(link_); }))
-            kind_ = kind::linux_link;
-    }
-    ~folder_link() { remove(); }
-    folder_link(const folder_link&) = delete;
-    folder_link& operator=(const folder_link&) = delete;
-
-    bool made() const { return kind_ != kind::none; }
-
-    void remove()
-    {
-        if (kind_ == kind::mount_point)
-            RemoveDirectoryW(link_.c_str());
-        // Wine's RemoveDirectoryW would remove the target and keep the link.
-        if (kind_ == kind::linux_link && run_linux("/bin/rm", L"-f " + quoted_unix_name(link_)))
-            settle([&] { return !present(link_); });
-        kind_ = kind::none;
-    }
-
-private:
-    enum class kind { none, mount_point, linux_link };
-
-    bool make_mount_point(const fs::path& target)
-    {
-        if (!CreateDirectoryW(link_.c_str(), nullptr))
-            return false;
-        general::windows::unique_file folder{CreateFileW(link_.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                               OPEN_EXISTING,
-                                                               FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT,
-                                                               nullptr)};
-        // REPARSE_DATA_BUFFER of a mount point: tag, data length, reserved, then
-        // the offsets and lengths of the substitute and print names and the names.
-        const std::wstring substitute = L"\\??\\" + target.native();
-        const auto name_bytes = static_cast<WORD>(substitute.size() * sizeof(wchar_t));
-        std::vector<BYTE> buffer(16 + name_bytes + 2 * sizeof(wchar_t), 0);
-        const DWORD tag = IO_REPARSE_TAG_MOUNT_POINT;
-        const WORD header[6] = {static_cast<WORD>(buffer.size() - 8), 0, 0, name_bytes,
-                                static_cast<WORD>(name_bytes + sizeof(wchar_t)), 0};
-        std::memcpy(buffer.data(), &tag, sizeof tag);
-        std::memcpy(buffer.data() + 4, header, sizeof header);
-        std::memcpy(buffer.data() + 16, substitute.c_str(), name_bytes);
-        DWORD returned = 0;
-        if (folder && DeviceIoControl(folder.get(), FSCTL_SET_REPARSE_POINT, buffer.data(),
-                                      static_cast<DWORD>(buffer.size()), nullptr, 0, &returned, nullptr))
-            return true;
-        folder.reset();
-        RemoveDirectoryW(link_.c_str());
-        return false;
-    }
-
-    fs::path link_;
-    kind kind_ = kind::none;
-};
+using test_support::link_to;
+using test_support::present;
+using test_support::quoted_unix_name;
+using test_support::run_linux;
+using test_support::settle;
 
 // Every file below `folder` with its content, by relative name; folders as "<dir>".
 std::map<std::wstring, std::string> contents(const fs::path& folder)
@@ -227,7 +101,7 @@ TEST_F(log_file_redirect, log_folder_through_a_link_touches_nothing_where_it_poi
         const auto target = root / L"target";
         plant_victims(target);
         const auto before = contents(target);
-        folder_link link(root / L"link", target);
+        link_to link(root / L"link", target);
         if (!link.made())
             GTEST_SKIP() << "this system makes neither a junction nor a Linux symbolic link";
         const auto directory = *each.log_folder ? root / L"link" / each.log_folder : root / L"link";
@@ -256,7 +130,7 @@ TEST_F(log_file_redirect, folder_swapped_for_a_link_mid_run_ends_the_log_before_
     write_numbered(log, 50);
     if (!MoveFileW(real.c_str(), moved.c_str()))
         GTEST_SKIP() << "the system keeps a folder holding an open file where it is, so it cannot be swapped";
-    folder_link link(real, target);
+    link_to link(real, target);
     if (!link.made())
         GTEST_SKIP() << "this system makes neither a junction nor a Linux symbolic link";
 
