@@ -201,58 +201,26 @@ TEST_F(tray_start, copy_installer_copies_nothing_but_the_running_program)
     EXPECT_TRUE(boxes.empty());
 }
 
-// Not a test of its own: the stand-in for msiexec.exe the removal tests start,
-// a copy of this executable under that name that runs this case alone. It
-// records beside itself, one a line, its command line, current folder, TMP and TEMP.
-TEST(removal_stand_in, records_how_it_was_started)
-{
-    const fs::path self{general::windows::executable_path()};
-    if (_wcsicmp(self.filename().c_str(), L"msiexec.exe") != 0)
-        return;
-    std::wstring record = std::wstring{GetCommandLineW()} + L"\n" + fs::current_path().wstring() + L"\n";
-    for (const wchar_t* name : {L"TMP", L"TEMP"}) {
-        wchar_t value[MAX_PATH * 4] = {};
-        GetEnvironmentVariableW(name, value, static_cast<DWORD>(std::size(value)));
-        record += std::wstring{value} + L"\n";
-    }
-    std::ofstream{fs::path{self.wstring() + L".ran"}, std::ios::binary} << general::windows::wide_to_utf8(record);
-}
-
-// The removal, run with this executable standing in for msiexec.exe in a
-// folder that stands in for the system folder.
+// The removal, run with the tests' child program standing in for msiexec.exe
+// in a folder that stands in for the system folder.
 class removal : public testing::Test {
 protected:
-    struct seen {
-        std::vector<std::wstring> command_line;
-        std::wstring current_folder, tmp, temp;
-    };
-
     void SetUp() override
     {
         fs::create_directories(places.system_folder);
         fs::create_directories(places.private_parent);
         fs::create_directories(places.user_temp);
-        fs::copy_file(general::windows::executable_path(), stand_in);
+        test_support::copy_child_program(places.system_folder, L"msiexec.exe");
     }
 
-    // What the stand-in recorded; nothing when it did not run.
-    std::optional<seen> run()
+    // What the stand-in recorded, its command line split into words; nothing
+    // when it did not run.
+    std::optional<test_support::child_record> run(std::vector<std::wstring>& command_line)
     {
-        {
-            const test_support::scoped_environment only{L"GTEST_FILTER",
-                                                        L"removal_stand_in.records_how_it_was_started"};
-            post_install::remove_protection_product(places);
-        }
-        std::wistringstream lines{
-            general::windows::utf8_to_wide(test_support::file_bytes(stand_in.wstring() + L".ran"))};
-        seen record;
-        std::wstring line;
-        if (!std::getline(lines, line))
-            return std::nullopt;
-        record.command_line = words_of(line);
-        std::getline(lines, record.current_folder);
-        std::getline(lines, record.tmp);
-        std::getline(lines, record.temp);
+        post_install::remove_protection_product(places);
+        auto record = test_support::read_child_record(stand_in);
+        if (record)
+            command_line = words_of(record->command_line);
         return record;
     }
 
@@ -266,10 +234,11 @@ protected:
 
 TEST_F(removal, runs_in_the_system_folder_with_a_temporary_folder_of_its_own_removed_afterwards)
 {
-    const auto record = run();
+    std::vector<std::wstring> command_line;
+    const auto record = run(command_line);
     ASSERT_TRUE(record.has_value());
     const std::wstring code = configuration::protection_product_code();
-    EXPECT_EQ(record->command_line,
+    EXPECT_EQ(command_line,
               (std::vector<std::wstring>{stand_in.wstring(), L"/x", code, L"/L*V",
                                          general::log::long_form(places.user_temp).wstring() + L"\\sd_uninstall.log",
                                          L"/passive"}));
@@ -283,9 +252,9 @@ TEST_F(removal, runs_in_the_system_folder_with_a_temporary_folder_of_its_own_rem
 TEST_F(removal, keeps_no_log_in_a_temporary_folder_that_cannot_be_checked)
 {
     places.user_temp = (folder.path() / L"missing").wstring();
-    const auto record = run();
-    ASSERT_TRUE(record.has_value());
-    EXPECT_EQ(record->command_line, (std::vector<std::wstring>{stand_in.wstring(), L"/x",
+    std::vector<std::wstring> command_line;
+    ASSERT_TRUE(run(command_line).has_value());
+    EXPECT_EQ(command_line, (std::vector<std::wstring>{stand_in.wstring(), L"/x",
                                                                configuration::protection_product_code(), L"/passive"}));
     EXPECT_TRUE(log.contains(general::log::level_error,
                              L"[main] the removal keeps no log: " + places.user_temp + L" cannot be checked"));
@@ -294,7 +263,8 @@ TEST_F(removal, keeps_no_log_in_a_temporary_folder_that_cannot_be_checked)
 TEST_F(removal, does_not_run_without_its_own_temporary_folder)
 {
     places.private_parent = (folder.path() / L"missing").wstring();
-    EXPECT_FALSE(run().has_value());
+    std::vector<std::wstring> command_line;
+    EXPECT_FALSE(run(command_line).has_value());
     const auto lines = log.lines();
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const auto& line) {
         return line.first == general::log::level_error &&

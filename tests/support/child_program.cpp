@@ -48,6 +48,8 @@ std::optional<child_record> read_child_record(const std::filesystem::path& progr
     record.startup_flags = static_cast<DWORD>(std::stoul(next_line(lines)));
     record.show_window = static_cast<WORD>(std::stoul(next_line(lines)));
     record.parent_image = next_line(lines);
+    record.tmp = next_line(lines);
+    record.temp = next_line(lines);
     return record;
 }
 

@@ -26,6 +26,8 @@ struct child_record {
     DWORD startup_flags = 0;
     WORD show_window = 0;
     std::wstring parent_image; // "explorer.exe"; empty when the parent had ended
+    std::wstring tmp;          // its TMP and TEMP variables, empty when unset
+    std::wstring temp;
 };
 std::optional<child_record> read_child_record(const std::filesystem::path& program);
 

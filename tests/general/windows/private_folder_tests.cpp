@@ -25,7 +25,6 @@
 
 #include "general/windows/handle.h"
 #include "general/windows/system.h"
-#include "tests/support/child_program.h"
 #include "tests/support/links.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/worker_environment.h"
@@ -261,55 +260,6 @@ TEST(abandoned_folders, only_folders_of_ended_runs_go_and_no_link_is_followed)
         SetFileAttributesW((folder / L"setup.exe").c_str(), FILE_ATTRIBUTE_NORMAL); // for the clean-up
     }
     EXPECT_EQ(contents(outside), outside_before) << "nothing a link points to is touched";
-}
-
-constexpr const wchar_t* killed_run_variable = L"QEL_TEST_KILLED_RUN";
-
-// The run the test below ends by force: makes its folder under "data" in the
-// folder the variable names, puts a file in it, then says so with "ready" there. Started by the
-// test runner alone it does nothing.
-TEST(abandoned_folders, killed_run_child)
-{
-    wchar_t root[MAX_PATH] = {};
-    if (!GetEnvironmentVariableW(killed_run_variable, root, MAX_PATH))
-        return;
-    private_folder folder{(fs::path{root} / L"data").wstring(), prefix};
-    write_file(fs::path{folder.path()} / L"installer.exe", "installer");
-    write_file(fs::path{root} / L"ready", "");
-    Sleep(60000);
-}
-
-TEST(abandoned_folders, the_folder_of_a_run_ended_by_force_is_removed_by_the_next_run)
-{
-    test_support::scratch_folder scratch;
-    const auto parent = scratch.path() / L"data";
-    fs::create_directories(parent);
-    std::wstring command =
-        L"\"" + general::windows::executable_path() + L"\" --gtest_filter=abandoned_folders.killed_run_child";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    {
-        test_support::scoped_environment variable{killed_run_variable, scratch.path().wstring()};
-        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
-                                   &startup, &started));
-    }
-    const general::windows::unique_handle process{started.hProcess};
-    const general::windows::unique_handle thread{started.hThread};
-    test_support::process_killer killer{started.dwProcessId};
-    for (int i = 0; i < 600 && !test_support::present(scratch.path() / L"ready"); ++i)
-        Sleep(50);
-    ASSERT_TRUE(test_support::present(scratch.path() / L"ready")) << "the run made no folder";
-    const fs::path folder = fs::directory_iterator(parent)->path();
-    ASSERT_TRUE(test_support::present(folder / general::windows::private_folder_mark));
-
-    general::windows::remove_abandoned_folders(parent.wstring(), prefix);
-    EXPECT_TRUE(test_support::present(folder / L"installer.exe")) << "the run still lives";
-
-    ASSERT_TRUE(TerminateProcess(process.get(), 1));
-    ASSERT_EQ(WaitForSingleObject(process.get(), 10000), WAIT_OBJECT_0);
-    general::windows::remove_abandoned_folders(parent.wstring(), prefix);
-    EXPECT_FALSE(test_support::present(folder)) << "the folder of the ended run stays";
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 // second. Other arguments are ignored, so it can stand in for any program.
 //
 // The record, in UTF-8, one item a line: the command line, the current folder,
-// the start-up flags and the show-window value it received, and the image name
-// of the process that started it. A GUI program that
+// the start-up flags and the show-window value it received, the image name
+// of the process that started it, and its TMP and TEMP. A GUI program that
 // opens no window, so starting it never creates a console.
 #include <winsock2.h>
 #include <windows.h>
@@ -60,6 +60,14 @@ std::wstring parent_image_name()
     return image_name(parent);
 }
 
+// The value of the environment variable `name`; empty when it is not set.
+std::wstring variable(const wchar_t* name)
+{
+    wchar_t value[32768] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, 32768);
+    return length < 32768 ? std::wstring(value, length) : std::wstring();
+}
+
 void write_record()
 {
     wchar_t own_path[MAX_PATH] = {};
@@ -69,7 +77,7 @@ void write_record()
     GetStartupInfoW(&startup);
     const std::wstring record = std::wstring{GetCommandLineW()} + L"\n" + current_folder() + L"\n" +
                                 std::to_wstring(startup.dwFlags) + L"\n" + std::to_wstring(startup.wShowWindow) + L"\n" +
-                                parent_image_name() + L"\n";
+                                parent_image_name() + L"\n" + variable(L"TMP") + L"\n" + variable(L"TEMP") + L"\n";
     const std::string bytes = utf8(record);
     const general::windows::unique_file file{CreateFileW((std::wstring{own_path} + L".ran").c_str(), GENERIC_WRITE, 0,
                                                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
