@@ -255,7 +255,7 @@ TEST_F(removal, keeps_no_log_in_a_temporary_folder_that_cannot_be_checked)
     std::vector<std::wstring> command_line;
     ASSERT_TRUE(run(command_line).has_value());
     EXPECT_EQ(command_line, (std::vector<std::wstring>{stand_in.wstring(), L"/x",
-                                                               configuration::protection_product_code(), L"/passive"}));
+                                                       configuration::protection_product_code(), L"/passive"}));
     EXPECT_TRUE(log.contains(general::log::level_error,
                              L"[main] the removal keeps no log: " + places.user_temp + L" cannot be checked"));
 }

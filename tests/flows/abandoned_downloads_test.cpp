@@ -42,7 +42,8 @@ struct downloading_run {
 
     downloading_run()
     {
-        run.emplace(L"", temp.path(), std::vector<flows::variable>{{L"QEL_TESTBED_DOWNLOAD_PREFIX", L"/fault/slow/180000"}});
+        run.emplace(L"", temp.path(),
+                    std::vector<flows::variable>{{L"QEL_TESTBED_DOWNLOAD_PREFIX", L"/fault/slow/180000"}});
         run->wait_page(L"start", 60s);
         run->choose(IDC_ARCHIVER_ONLY_RADIO, 60s);
         run->press(IDOK);

@@ -76,8 +76,9 @@ void write_record()
     startup.cb = sizeof startup;
     GetStartupInfoW(&startup);
     const std::wstring record = std::wstring{GetCommandLineW()} + L"\n" + current_folder() + L"\n" +
-                                std::to_wstring(startup.dwFlags) + L"\n" + std::to_wstring(startup.wShowWindow) + L"\n" +
-                                parent_image_name() + L"\n" + variable(L"TMP") + L"\n" + variable(L"TEMP") + L"\n";
+                                std::to_wstring(startup.dwFlags) + L"\n" + std::to_wstring(startup.wShowWindow) +
+                                L"\n" + parent_image_name() + L"\n" + variable(L"TMP") + L"\n" + variable(L"TEMP") +
+                                L"\n";
     const std::string bytes = utf8(record);
     const general::windows::unique_file file{CreateFileW((std::wstring{own_path} + L".ran").c_str(), GENERIC_WRITE, 0,
                                                          nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)};
