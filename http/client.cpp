@@ -25,9 +25,9 @@ namespace {
 constexpr int default_timeout_ms = 60000;
 constexpr const char* aborted_text = "http request aborted";
 
-[[noreturn]] void fail(const std::string& step, DWORD error)
+[[noreturn]] void fail(const std::string& step, DWORD code)
 {
-    throw std::runtime_error(step + " [" + error_text(error) + "]");
+    throw error(step + " [" + error_text(code) + "]", code);
 }
 
 // Read GetLastError() before anything else can change it; a step text that
@@ -39,6 +39,24 @@ constexpr const char* aborted_text = "http request aborted";
 }
 
 } // namespace
+
+bool is_certificate_failure(std::uint32_t code) noexcept
+{
+    switch (code) {
+    case ERROR_WINHTTP_SECURE_FAILURE:
+    case ERROR_WINHTTP_SECURE_CERT_DATE_INVALID:
+    case ERROR_WINHTTP_SECURE_CERT_CN_INVALID:
+    case ERROR_WINHTTP_SECURE_INVALID_CA:
+    case ERROR_WINHTTP_SECURE_CERT_REV_FAILED:
+    case ERROR_WINHTTP_SECURE_CERT_REVOKED:
+    case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
+    case ERROR_WINHTTP_SECURE_INVALID_CERT:
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void detail::internet_handle::close() noexcept
 {
@@ -147,6 +165,7 @@ request::request(connection& owner, const std::wstring& verb, const std::wstring
     if (secure && !WinHttpSetOption(handle_.get(), WINHTTP_OPTION_CLIENT_CERT_CONTEXT, WINHTTP_NO_CLIENT_CERT_CONTEXT, 0))
         fail("http request ssl setting error");
     if (observer) {
+        status_signal_.connect([observer](int status) { observer->on_response(status); });
         content_length_signal_.connect([observer](std::int64_t length) { observer->on_content_length(length); });
         received_signal_.connect([observer](std::int64_t count) { observer->on_data_received(count); });
     }
@@ -155,6 +174,7 @@ request::request(connection& owner, const std::wstring& verb, const std::wstring
 request::~request()
 {
     // The observer may be gone right after the request; never call it again.
+    status_signal_.disconnect_all_slots();
     content_length_signal_.disconnect_all_slots();
     received_signal_.disconnect_all_slots();
 }
@@ -167,6 +187,19 @@ std::vector<std::uint8_t> request::send(int& status, const std::string& body, co
 
 std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, std::uint32_t length,
                                         const std::wstring& content_type)
+{
+    std::vector<std::uint8_t> result;
+    transfer(status, result, body, length, content_type);
+    return result;
+}
+
+void request::send_appending(int& status, std::vector<std::uint8_t>& body)
+{
+    transfer(status, body, nullptr, 0, std::wstring{});
+}
+
+void request::transfer(int& status, std::vector<std::uint8_t>& result, const std::uint8_t* body, std::uint32_t length,
+                       const std::wstring& content_type)
 {
     if (aborted())
         throw std::runtime_error(aborted_text);
@@ -187,20 +220,22 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
     if (!WinHttpReceiveResponse(handle_.get(), nullptr))
         fail_step("receive http request failed with error");
 
-    std::vector<std::uint8_t> result;
+    status = query_status();
+    status_signal_(status);
+    const std::size_t base = result.size();
     const std::int64_t length_announced = announced_length();
-    check_body_limit(static_cast<std::uint64_t>(length_announced));
+    check_body_limit(base + static_cast<std::uint64_t>(length_announced));
     if (length_announced != 0) {
-        reserve(result, length_announced);
+        reserve(result, static_cast<std::int64_t>(base) + length_announced);
         content_length_signal_(length_announced);
     }
-    status = 200;
-    read_body(result, length_announced);
+    read_body(result, base, length_announced);
     status = query_status();
     // Aborted after the last read: the status read above may be a stand-in.
     if (aborted())
         throw std::runtime_error(aborted_text);
-    if (length_announced > 0 && static_cast<std::uint64_t>(result.size()) < static_cast<std::uint64_t>(length_announced) &&
+    if (length_announced > 0 &&
+        static_cast<std::uint64_t>(result.size() - base) < static_cast<std::uint64_t>(length_announced) &&
         expects_body_ && status != 204 && status != 304) {
         // The connection ended before the announced length: a short body is a
         // broken transfer, never a smaller file.
@@ -213,9 +248,31 @@ std::vector<std::uint8_t> request::send(int& status, const std::uint8_t* body, s
     if (status == 407 && !owner_->owner().proxy_user.empty() && !proxy_authenticated_) {
         authenticate_to_proxy();
         proxy_authenticated_ = true;
-        return send(status, body, length, content_type);
+        result.resize(base);
+        transfer(status, result, body, length, content_type);
     }
-    return result;
+}
+
+void request::add_header(const std::wstring& line)
+{
+    if (!WinHttpAddRequestHeaders(handle_.get(), line.c_str(), static_cast<DWORD>(-1),
+                                  WINHTTP_ADDREQ_FLAG_ADD | WINHTTP_ADDREQ_FLAG_REPLACE))
+        fail("http request header setting error");
+}
+
+std::wstring request::response_header(const std::wstring& name) const
+{
+    DWORD size = 0;
+    WinHttpQueryHeaders(handle_.get(), WINHTTP_QUERY_CUSTOM, name.c_str(), WINHTTP_NO_OUTPUT_BUFFER, &size,
+                        WINHTTP_NO_HEADER_INDEX);
+    if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0)
+        return {};
+    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
+    if (!WinHttpQueryHeaders(handle_.get(), WINHTTP_QUERY_CUSTOM, name.c_str(), value.data(), &size,
+                             WINHTTP_NO_HEADER_INDEX))
+        return {};
+    value.resize(size / sizeof(wchar_t));
+    return value;
 }
 
 void request::set_response_timeout(int milliseconds)
@@ -275,7 +332,7 @@ void request::reserve(std::vector<std::uint8_t>& result, std::int64_t length_ann
     }
 }
 
-void request::read_body(std::vector<std::uint8_t>& result, std::int64_t length_announced)
+void request::read_body(std::vector<std::uint8_t>& result, std::size_t base, std::int64_t length_announced)
 {
     // The body is read straight into its place: no second buffer, no copy.
     detail::read_pacer pacer;
@@ -292,7 +349,7 @@ void request::read_body(std::vector<std::uint8_t>& result, std::int64_t length_a
             return;
         const std::int64_t waited = microseconds_since(asked_at);
         const std::uint64_t size = result.size();
-        const std::uint64_t announced = length_announced > 0 ? static_cast<std::uint64_t>(length_announced) : 0;
+        const std::uint64_t announced = length_announced > 0 ? base + static_cast<std::uint64_t>(length_announced) : 0;
         std::uint32_t asked = pacer.next(available, announced > size ? announced - size : 0, waited);
         // One byte past the limit is enough to know it is passed.
         if (body_limit_ - size < asked)

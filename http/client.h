@@ -18,8 +18,9 @@
 //   to the thread that created them. Signals are raised on that thread, inside
 //   send().
 // - Failures throw std::runtime_error whose text names the failing step and,
-//   when a WinHTTP call failed, the system's error in words in square brackets.
-//   Nothing is logged here; callers log what they catch.
+//   when a WinHTTP call failed, the system's error in words in square brackets;
+//   those are http::error, which carries the error code. Nothing is logged
+//   here; callers log what they catch.
 // - Server certificates of secure requests are validated by the system; a
 //   server that does not validate fails the request.
 // - Every WinHTTP handle is owned and closed on destruction, including when a
@@ -30,10 +31,27 @@
 
 #include <atomic>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace general::windows::http {
+
+// A WinHTTP call that failed: the text names the step and the system's error in
+// words, code() is the error itself (ERROR_WINHTTP_*), so a caller can tell a
+// broken connection from a refused certificate.
+class error : public std::runtime_error {
+public:
+    error(const std::string& what, std::uint32_t code) : std::runtime_error(what), code_(code) {}
+    std::uint32_t code() const noexcept { return code_; }
+
+private:
+    std::uint32_t code_;
+};
+
+// Whether a failure with `code` means the server's certificate was refused
+// (untrusted, expired, for another name, revoked, or any secure failure).
+bool is_certificate_failure(std::uint32_t code) noexcept;
 
 namespace detail {
 // Owner of one HINTERNET; closing never changes GetLastError.
@@ -89,6 +107,8 @@ private:
 class request_observer {
 public:
     virtual ~request_observer() = default;
+    // The reply's status, once its headers are in, before anything else of it.
+    virtual void on_response(int status) { static_cast<void>(status); }
     // The response announces `length` bytes (at most once per response, never
     // with 0; not at all when the server sends no Content-Length).
     virtual void on_content_length(std::int64_t length) = 0;
@@ -167,6 +187,20 @@ public:
                                    const std::wstring& content_type);
     // The same with the body as bytes of a narrow string; empty means no body.
     std::vector<std::uint8_t> send(int& status, const std::string& body, const std::wstring& content_type);
+    // Sends the request without a body and appends the response body to
+    // `body`, so what arrived before a failure stays with the caller (a
+    // download that continues where it broke off). `status` is set as soon as
+    // the reply's headers are in. The body limit counts `body` as a whole;
+    // an announced length is the length of this response's body. Throws as
+    // send() does.
+    void send_appending(int& status, std::vector<std::uint8_t>& body);
+
+    // Adds a header line ("Range: bytes=100-") to the request; before send.
+    // Throws http::error ("http request header setting error [...]").
+    void add_header(const std::wstring& line);
+    // The value of the reply's header `name`, once its headers are in (also
+    // after a send that failed while reading the body); empty when it has none.
+    std::wstring response_header(const std::wstring& name) const;
 
     // The largest response body send() accepts, announced or received: a larger
     // one (a body without a length that never ends, among others) throws
@@ -196,7 +230,12 @@ private:
     void add_content_type(const std::wstring& content_type);
     std::int64_t announced_length();
     static void reserve(std::vector<std::uint8_t>& result, std::int64_t length_announced);
-    void read_body(std::vector<std::uint8_t>& result, std::int64_t length_announced);
+    // Sends and receives, appending the body to `result`; `body` and `length`
+    // are what goes out, as for send().
+    void transfer(int& status, std::vector<std::uint8_t>& result, const std::uint8_t* body, std::uint32_t length,
+                  const std::wstring& content_type);
+    // Reads the body into `result` after its first `base` bytes.
+    void read_body(std::vector<std::uint8_t>& result, std::size_t base, std::int64_t length_announced);
     void check_body_limit(std::uint64_t size) const;
     int query_status();
     void authenticate_to_proxy();
@@ -211,6 +250,7 @@ private:
     bool content_type_added_ = false;
     bool proxy_authenticated_ = false;
     std::uint64_t body_limit_ = UINT64_MAX;
+    boost::signals2::signal<void(int)> status_signal_;
     boost::signals2::signal<void(std::int64_t)> content_length_signal_;
     boost::signals2::signal<void(std::int64_t)> received_signal_;
 };

@@ -21,6 +21,13 @@ only the DNS names of a certificate):
   /echo                  any method: JSON {"method", "path", "headers": [[name, value]...],
                          "body" (latin-1 text), "tls" (protocol version or "")}
   /status/<code>         that status with the body "status <code>"
+  /stats/<token>         JSON {"requests": R, "bytes": B, "ranges": [...]} for a token
+                         (below): the requests that carried it, the body bytes written
+                         for them (error texts, and what went out before a reset,
+                         too; not the chunk framing) and their Range headers in order
+                         of arrival ("" for a request without one); all zero and empty
+                         for a token never seen. Counted across every port of the
+                         process.
 
 Faults are chosen per request through the path, so parallel tests never share
 state. A fault prefix is "/fault/<kind>/" in front of any path above, and
@@ -48,6 +55,29 @@ prefixes can be stacked ("/fault/no-length/fault/slow/generated/100000"):
                          publisher, from another CA
   /fault/failing/...       payload/failing/<file> when it exists (a package the Windows
                          Installer refuses), else the file itself
+  /fault/retry-after/<seconds>/...  adds "Retry-After: <seconds>" to the answer, as a busy
+                         server does ("/fault/retry-after/2/fault/503/...")
+
+Retries and resumed downloads:
+
+  /fault/token-<token>/...   only counts the request for /stats/<token>; <token> is
+                         [a-z0-9]+, chosen unique by each test. One token a request.
+  /fault/fail-<token>/<n>/...  counts like token-, and every fault prefix after it
+                         applies only to the first <n> requests for that token; from
+                         request n+1 on they are ignored (the prefixes before it always
+                         apply). "/fault/ranges/fault/fail-abc/1/fault/reset/win/x.exe"
+                         breaks the first download half-way and serves the next ones.
+  /fault/ranges/...      answers with "Accept-Ranges: bytes", a strong ETag made from
+                         the content and a Last-Modified date. "Range: bytes=<start>-"
+                         (no other form) gets 206 with "Content-Range: bytes
+                         <start>-<last>/<total>" and the rest of the body, unless an
+                         If-Range names neither the ETag nor the date: then 200 with
+                         all of it. A start at or past the end gets 416 with
+                         "Content-Range: bytes */<total>". reset, truncate and slow act
+                         on the part sent. Without this prefix Range is ignored.
+  /fault/changing/...    with ranges: ETag and Last-Modified change on every request,
+                         as for a file replaced between attempts, so no If-Range
+                         carried over from an earlier answer matches
 
 Commands:
   server.py serve --payload DIR --pki DIR --port-base N      run in the foreground
@@ -58,7 +88,10 @@ CTest runs start and stop as the fixture "testbed" (tests testbed.start/testbed.
 The commands, the serving loop and the background start and stop live in daemon.py.
 """
 
+import email.utils
+import hashlib
 import http.server
+import itertools
 import json
 import os
 import re
@@ -66,6 +99,7 @@ import socket
 import ssl
 import struct
 import sys
+import threading
 import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
@@ -76,7 +110,13 @@ CLOSED_PORT_OFFSET = 9
 # Faults served only from a copy the payload build prepared.
 PREPARED_ONLY = ("other-signer", "cross-signer", "second-ca")
 FAULT = re.compile(r"^/fault/([a-z0-9-]+)(/\d+)?(/.*)$")
+TOKEN = re.compile(r"^(fail|token)-([a-z0-9]+)$")
+OPEN_RANGE = re.compile(r"^bytes=(\d+)-$")
 COPY_CHUNK = 1 << 20
+# A changing file is a new version on every request, anywhere in the process.
+VERSIONS = itertools.count(1)
+STARTED = int(time.time())  # the date of bodies made in memory
+DIGESTS = {}
 
 
 def generated_bytes(count):
@@ -101,6 +141,32 @@ def strip_signature(data):
     return bytes(out)
 
 
+def size_of(body):
+    return body.size if isinstance(body, on_disk) else len(body)
+
+
+def validators(body, changing):
+    """ETag and Last-Modified of a body; a changing one is a new version each time."""
+    if isinstance(body, on_disk):
+        digest, modified = file_digest(body.path), os.path.getmtime(body.path)
+    else:
+        digest, modified = hashlib.sha1(body).hexdigest()[:16], STARTED
+    if not changing:
+        return '"%s"' % digest, email.utils.formatdate(modified, usegmt=True)
+    version = next(VERSIONS)
+    return '"%s-%d"' % (digest, version), email.utils.formatdate(modified + version, usegmt=True)
+
+
+def file_digest(path):
+    # Remembered per version of the file, as every ranged request needs it.
+    stat = os.stat(path)
+    key = (path, stat.st_mtime_ns, stat.st_size)
+    if key not in DIGESTS:
+        with open(path, "rb") as f:
+            DIGESTS[key] = hashlib.sha1(f.read()).hexdigest()[:16]
+    return DIGESTS[key]
+
+
 class faults:
     def __init__(self):
         self.status = None
@@ -109,40 +175,110 @@ class faults:
         self.slow_ms = None
         self.content = "normal"  # normal | tampered | unsigned | failing | one of PREPARED_ONLY
         self.proxy_auth = False
+        self.retry_after = None
+        self.ranges = False
+        self.changing = False
+        self.token = None        # whose counters this request adds to
+        self.seen = 0            # this request's number among the token's requests
 
 
-def parse_faults(path):
+class tally:
+    """The counters behind /stats/<token>, shared by every port of the process."""
+
+    def __init__(self):
+        self.lock = threading.Lock()
+        self.tokens = {}
+
+    def counters(self, token):
+        return self.tokens.setdefault(token, {"requests": 0, "bytes": 0, "ranges": []})
+
+    def arrive(self, token, range_header):
+        """Counts a request for token; returns its number, 1 for the first."""
+        with self.lock:
+            counters = self.counters(token)
+            counters["requests"] += 1
+            counters["ranges"].append(range_header)
+            return counters["requests"]
+
+    def sent(self, token, count):
+        with self.lock:
+            self.counters(token)["bytes"] += count
+
+    def report(self, token):
+        with self.lock:
+            return json.dumps(self.counters(token))
+
+
+class on_disk:
+    """A file sent from disk without reading it into memory (files may be large),
+    from byte start on."""
+
+    def __init__(self, path, start=0):
+        self.path = path
+        self.start = start
+        self.size = os.path.getsize(path) - start
+
+
+def parse_faults(path, arrive):
+    """The faults a path asks for and the path behind them; None for an unknown
+    fault. arrive(token) counts a request for token and returns its number."""
     chosen = faults()
+    target = chosen  # a spent fail- prefix sends the prefixes after it nowhere
     while True:
         match = FAULT.match(path)
         if not match:
             return chosen, path
         kind, number, path = match.group(1), match.group(2), match.group(3)
-        if kind.isdigit():
-            chosen.status = int(kind)
-            if number:
-                path = number + path
-        elif kind == "slow":
-            chosen.slow_ms = int(number[1:]) if number else 1000
-        else:
-            if number:
-                path = number + path
-            if kind == "no-length":
-                chosen.length = "none"
-            elif kind == "chunked":
-                chosen.length = "chunked"
-            elif kind == "bad-length":
-                chosen.length = "bad"
-            elif kind == "negative-length":
-                chosen.length = "negative"
-            elif kind in ("reset", "truncate"):
-                chosen.ending = kind
-            elif kind in ("tampered", "unsigned", "failing") + PREPARED_ONLY:
-                chosen.content = kind
-            elif kind == "proxy-auth":
-                chosen.status, chosen.proxy_auth = 407, True
-            else:
+        token = TOKEN.match(kind)
+        if token:
+            if chosen.token not in (None, token.group(2)):
                 return None, path
+            if chosen.token is None:
+                chosen.token, chosen.seen = token.group(2), arrive(token.group(2))
+            if token.group(1) == "token":
+                path = (number or "") + path
+            elif not number:
+                return None, path
+            elif chosen.seen > int(number[1:]):
+                target = faults()
+        elif not add_fault(target, kind, number):
+            return None, path
+        elif number and kind != "slow" and kind != "retry-after":
+            path = number + path
+
+
+def add_fault(chosen, kind, number):
+    """Sets the fault kind (with its /<number>, when it takes one) in chosen;
+    False for an unknown kind."""
+    if kind.isdigit():
+        chosen.status = int(kind)
+    elif kind == "slow":
+        chosen.slow_ms = int(number[1:]) if number else 1000
+    elif kind == "retry-after":
+        if not number:
+            return False
+        chosen.retry_after = int(number[1:])
+    elif kind == "no-length":
+        chosen.length = "none"
+    elif kind == "chunked":
+        chosen.length = "chunked"
+    elif kind == "bad-length":
+        chosen.length = "bad"
+    elif kind == "negative-length":
+        chosen.length = "negative"
+    elif kind in ("reset", "truncate"):
+        chosen.ending = kind
+    elif kind in ("tampered", "unsigned", "failing") + PREPARED_ONLY:
+        chosen.content = kind
+    elif kind == "proxy-auth":
+        chosen.status, chosen.proxy_auth = 407, True
+    elif kind == "ranges":
+        chosen.ranges = True
+    elif kind == "changing":
+        chosen.changing = True
+    else:
+        return False
+    return True
 
 
 class handler(http.server.BaseHTTPRequestHandler):
@@ -170,7 +306,7 @@ class handler(http.server.BaseHTTPRequestHandler):
 
     def answer(self):
         request_body = self.read_request_body()
-        chosen, path = parse_faults(self.path.split("?", 1)[0])
+        chosen, path = parse_faults(self.path.split("?", 1)[0], self.arrive)
         if chosen is None:
             return self.reply_text(400, "unknown fault in " + self.path)
         if chosen.status is not None:
@@ -178,12 +314,21 @@ class handler(http.server.BaseHTTPRequestHandler):
         body, status = self.resolve(path, request_body, chosen)
         if body is None:
             return self.reply_text(status, "status %d" % status, chosen)
-        self.send_body(status, body, chosen)
+        headers = []
+        if chosen.ranges and status == 200:
+            body, status, headers = self.ranged(body, chosen)
+        self.send_body(status, body, chosen, headers)
+
+    def arrive(self, token):
+        return self.server.tally.arrive(token, self.headers.get("Range") or "")
 
     def resolve(self, path, request_body, chosen):
         role = self.server.role
         if path == "/echo":
             return self.echo(request_body), 200
+        match = re.match(r"^/stats/([a-z0-9]+)$", path)
+        if match:
+            return self.server.tally.report(match.group(1)).encode(), 200
         match = re.match(r"^/status/(\d+)$", path)
         if match:
             code = int(match.group(1))
@@ -209,7 +354,7 @@ class handler(http.server.BaseHTTPRequestHandler):
             return None, 404  # only a prepared copy is made that way
         file_path = os.path.join(folder, name)
         if chosen.content == "normal" and chosen.ending == "normal" and chosen.slow_ms is None:
-            return file_path, 200  # streamed from disk: files may be large
+            return on_disk(file_path), 200
         with open(file_path, "rb") as f:
             data = f.read()
         if chosen.content == "unsigned":
@@ -219,6 +364,23 @@ class handler(http.server.BaseHTTPRequestHandler):
             changed[len(data) // 3] ^= 0x55
             data = bytes(changed)
         return data, 200
+
+    def ranged(self, body, chosen):
+        """The answer to a Range request for the whole body: status 206 with the
+        part asked for, 200 with all of it or 416, with their headers."""
+        tag, modified = validators(body, chosen.changing)
+        headers = [("Accept-Ranges", "bytes"), ("ETag", tag), ("Last-Modified", modified)]
+        asked = OPEN_RANGE.match((self.headers.get("Range") or "").replace(" ", ""))
+        condition = self.headers.get("If-Range")
+        if not asked or condition not in (None, tag, modified):
+            return body, 200, headers
+        start, total = int(asked.group(1)), size_of(body)
+        if start >= total:
+            headers.append(("Content-Range", "bytes */%d" % total))
+            return b"status 416", 416, headers
+        headers.append(("Content-Range", "bytes %d-%d/%d" % (start, total - 1, total)))
+        part = on_disk(body.path, body.start + start) if isinstance(body, on_disk) else body[start:]
+        return part, 206, headers
 
     def echo(self, request_body):
         tls = self.connection.version() if isinstance(self.connection, ssl.SSLSocket) else ""
@@ -233,12 +395,16 @@ class handler(http.server.BaseHTTPRequestHandler):
     def reply_text(self, status, text, chosen=None):
         self.send_body(status, text.encode(), chosen or faults())
 
-    def send_body(self, status, body, chosen):
-        size = os.path.getsize(body) if isinstance(body, str) else len(body)
+    def send_body(self, status, body, chosen, headers=()):
+        size = size_of(body)
         self.send_response(status)
         self.send_header("Content-Type", "application/octet-stream")
         if chosen.proxy_auth:
             self.send_header("Proxy-Authenticate", 'Basic realm="qel"')
+        if chosen.retry_after is not None:
+            self.send_header("Retry-After", str(chosen.retry_after))
+        for name, value in headers:
+            self.send_header(name, value)
         if chosen.length == "normal":
             self.send_header("Content-Length", str(size))
         elif chosen.length == "bad":
@@ -253,7 +419,7 @@ class handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         if self.command == "HEAD":
             return
-        if isinstance(body, str):
+        if isinstance(body, on_disk):
             return self.send_file(body, chosen)
         if chosen.ending != "normal":
             body = body[: len(body) // 2]
@@ -268,17 +434,24 @@ class handler(http.server.BaseHTTPRequestHandler):
         elif chosen.ending == "truncate":
             self.close_connection = True
 
-    def send_file(self, file_path, chosen):
-        with open(file_path, "rb") as f:
+    def send_file(self, body, chosen):
+        with open(body.path, "rb") as f:
+            f.seek(body.start)
             if chosen.length == "chunked":
                 while piece := f.read(COPY_CHUNK):
-                    self.write_piece(piece, True)
+                    self.write_piece(piece, True, chosen)
                 return self.wfile.write(b"0\r\n\r\n")
             if isinstance(self.connection, ssl.SSLSocket):
                 while piece := f.read(COPY_CHUNK):
                     self.wfile.write(piece)
-            else:
-                self.connection.sendfile(f)
+                    self.count_sent(chosen, len(piece))
+                return
+            # A piece at a time, so the counters hold what went out before a
+            # client that gave up.
+            offset = body.start
+            while sent := self.connection.sendfile(f, offset, COPY_CHUNK):
+                offset += sent
+                self.count_sent(chosen, sent)
 
     def send_pieces(self, body, chosen):
         chunked = chosen.length == "chunked"
@@ -291,17 +464,22 @@ class handler(http.server.BaseHTTPRequestHandler):
         for index, piece in enumerate(pieces):
             if index and pause:
                 time.sleep(pause)
-            self.write_piece(piece, chunked)
+            self.write_piece(piece, chunked, chosen)
         if chunked and chosen.ending == "normal":
             self.wfile.write(b"0\r\n\r\n")
 
-    def write_piece(self, piece, chunked):
+    def write_piece(self, piece, chunked, chosen):
         if chunked:
             if piece:
                 self.wfile.write(b"%x\r\n" % len(piece) + piece + b"\r\n")
         else:
             self.wfile.write(piece)
         self.wfile.flush()
+        self.count_sent(chosen, len(piece))
+
+    def count_sent(self, chosen, count):
+        if chosen.token is not None:
+            self.server.tally.sent(chosen.token, count)
 
     def reset_connection(self):
         # Linger 0 turns the close into a reset; detaching first keeps the server
@@ -312,9 +490,10 @@ class handler(http.server.BaseHTTPRequestHandler):
 
 
 class stand_in(daemon.loopback_server):
-    def __init__(self, port, role, payload, tls_context=None):
+    def __init__(self, port, role, payload, counters, tls_context=None):
         self.role = role
         self.payload = payload
+        self.tally = counters
         super().__init__(port, handler, tls_context)
 
 
@@ -327,12 +506,13 @@ def tls_context(pki, name):
 def make_servers(args):
     pki, payload, base = args.pki, args.payload, args.port_base
     trusted = tls_context(pki, "server")
+    counters = tally()
     return [
-        stand_in(base + DOWNLOAD_HTTP, "download", payload),
-        stand_in(base + DOWNLOAD_HTTPS, "download", payload, trusted),
-        stand_in(base + UPDATE_HTTP, "update", payload),
-        stand_in(base + UPDATE_HTTPS, "update", payload, trusted),
-        stand_in(base + UNTRUSTED_HTTPS, "download", payload, tls_context(pki, "untrusted")),
+        stand_in(base + DOWNLOAD_HTTP, "download", payload, counters),
+        stand_in(base + DOWNLOAD_HTTPS, "download", payload, counters, trusted),
+        stand_in(base + UPDATE_HTTP, "update", payload, counters),
+        stand_in(base + UPDATE_HTTPS, "update", payload, counters, trusted),
+        stand_in(base + UNTRUSTED_HTTPS, "download", payload, counters, tls_context(pki, "untrusted")),
     ]
 
 

@@ -1,7 +1,9 @@
 #include "workers/products_downloader.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <limits>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 
@@ -78,18 +80,32 @@ products_downloader::products_downloader(std::vector<product_descriptor> product
 
 products_downloader::~products_downloader() = default;
 
+void products_downloader::on_response(int status)
+{
+    // Only an answer that carries the file moves the bar; a continued one
+    // counts from the bytes kept.
+    counting_ = status == 200 || status == 206;
+    offset_ = status == 206 ? kept_ : 0;
+    received_ = offset_;
+    total_ = 0;
+}
+
 void products_downloader::on_content_length(std::int64_t length)
 {
-    total_ = length;
+    if (counting_)
+        total_ = offset_ + length;
 }
 
 void products_downloader::on_data_received(std::int64_t count)
 {
+    if (!counting_)
+        return;
     received_ += count;
     if (total_ <= 0)
         return;
     const int percent = whole_percent(received_, total_);
-    if (percent == posted_percent_)
+    // Never back: a file started again moves the bar once it passes it.
+    if (percent <= posted_percent_)
         return;
     // Sizes of 4 GiB and more travel modulo 2^32: the parameters are 32 bits wide
     // on the shipped build.
@@ -137,30 +153,107 @@ void products_downloader::fetch(const product_descriptor& product, std::stop_tok
 std::vector<std::uint8_t> products_downloader::transfer(http::session& session, const product_descriptor& product,
                                                         const product_files::address& address, std::stop_token stop)
 {
+    std::vector<std::uint8_t> body;
+    download_retry::resume_point resume;
+    for (int number = 1;; ++number) {
+        const auto failed = attempt(session, product, address, body, resume, stop);
+        if (!failed)
+            return body;
+        if (number == download_retry::attempts) {
+            report_failed_transfer(product, stop);
+            throw std::runtime_error(failed->reason);
+        }
+        const auto pause = download_retry::pause_after(number, failed->retry_after);
+        info(boost::str(boost::wformat(L"attempt %1% of %2% for %3% failed (%4%); trying again in %5% ms") % number %
+                        download_retry::attempts % product.url % general::windows::to_wide(failed->reason) %
+                        pause.count()));
+        // Leaving the run ends the pause at once.
+        std::mutex idle;
+        std::condition_variable_any never;
+        std::unique_lock lock{idle};
+        never.wait_for(lock, stop, pause, [] { return false; });
+        if (stop.stop_requested())
+            throw std::runtime_error("stopped while waiting to try again");
+    }
+}
+
+std::optional<products_downloader::passing_failure>
+products_downloader::attempt(http::session& session, const product_descriptor& product,
+                             const product_files::address& address, std::vector<std::uint8_t>& body,
+                             download_retry::resume_point& resume, std::stop_token stop)
+{
     // Failing to name the server or to open the request is not a failed
     // transfer: nothing went over the network yet.
     http::connection connection{session, address.host, address.port};
     http::request request{connection, L"GET", address.path, this, address.secure};
     request.set_body_limit(largest_installer);
+    const bool continued = !body.empty() && resume.usable();
+    if (continued) {
+        // On condition that the file is the one whose start we have: a server
+        // with a new file answers with all of it.
+        request.add_header(L"Range: bytes=" + std::to_wstring(body.size()) + L"-");
+        request.add_header(L"If-Range: " + resume.validator);
+        info(boost::str(boost::wformat(L"continuing %1% from byte %2%") % product.url % body.size()));
+    } else {
+        body.clear();
+    }
+    kept_ = static_cast<std::int64_t>(body.size());
     // The destructor's stop reaches into the blocked transfer (on its own
     // thread); already requested, it aborts the request right here.
     const std::stop_callback abort_on_stop{stop, [&request] { request.abort(); }};
     int status = 0;
-    std::vector<std::uint8_t> body;
+    std::vector<std::uint8_t> part;
+    std::optional<passing_failure> failed;
     try {
-        body = request.send(status, nullptr, 0, std::wstring{});
+        request.send_appending(status, part);
+    } catch (const http::error& failure) {
+        // A refused certificate stays refused; a stop is no failure at all.
+        if (stop.stop_requested() || http::is_certificate_failure(failure.code())) {
+            if (!stop.stop_requested())
+                report_failed_transfer(product, stop);
+            throw;
+        }
+        failed = passing_failure{failure.what(), {}};
     } catch (...) {
         // An aborted transfer did not fail: it was asked to stop.
         if (!stop.stop_requested())
             report_failed_transfer(product, stop);
         throw;
     }
-    if (status != 200) {
-        report_failed_transfer(product, stop);
-        throw std::runtime_error(boost::str(boost::format("%1% installer downloading failed with HTTP error %2%") %
-                                            narrow_name(product) % status));
+    // What arrived is kept as far as it is the file: all of it from a 200
+    // (which also says whether it can be continued), the rest of it from a 206
+    // that starts where the kept bytes end.
+    if (status == 200) {
+        body = std::move(part);
+        resume =
+            download_retry::resume_point_of(request.response_header(L"Accept-Ranges"), request.response_header(L"ETag"),
+                                            request.response_header(L"Last-Modified"));
+    } else if (status == 206) {
+        auto range = download_retry::content_range(request.response_header(L"Content-Range"));
+        if (continued && range && range->first == body.size())
+            body.insert(body.end(), part.begin(), part.end());
+        else
+            range.reset();
+        // The finished file has the length the server announced for all of it.
+        if (!range || (!failed && body.size() != range->total)) {
+            body.clear();
+            if (!failed)
+                failed = passing_failure{"the server sent another part of the file", {}};
+        }
     }
-    return body;
+    if (failed)
+        return failed;
+    if (status == 200 || status == 206)
+        return std::nullopt;
+    const std::string reason = boost::str(boost::format("%1% installer downloading failed with HTTP error %2%") %
+                                          narrow_name(product) % status);
+    if (download_retry::is_transient_status(status) || (continued && status == 416)) {
+        if (status == 416)
+            body.clear();
+        return passing_failure{reason, request.response_header(L"Retry-After")};
+    }
+    report_failed_transfer(product, stop);
+    throw std::runtime_error(reason);
 }
 
 void products_downloader::report_failed_transfer(const product_descriptor& product, std::stop_token stop)

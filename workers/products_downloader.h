@@ -10,8 +10,21 @@
 //   "downloading error" (text)                         the run ends on an error
 //   "installations downloaded"                         every product done, not interrupted
 //
+// A transfer that fails for a passing reason (a connection refused, reset or
+// timed out, a body cut short, 408, 429, 500, 502, 503, 504) is tried again,
+// up to download_retry::attempts in all, after pauses of 1 s, 2 s and 4 s (or
+// the short wait a server asks for). Where the first complete answer offered
+// byte ranges and named the file (a strong entity tag or a date), the next
+// attempt asks only for the rest, on condition that the file is still the
+// same; otherwise it starts again from the first byte. Only the last failed
+// attempt reports the failed transfer and ends the run, with the text the
+// failure had; other answers, a refused certificate and an oversized body end
+// it at once, as before. Each attempt and why it failed is logged.
+//
 // Progress is coalesced: at most 101 messages a file (0 to 100 percent), the
-// last one carrying the total, however small the network's pieces; so a user
+// last one carrying the total, however small the network's pieces, and it
+// never moves back (a file started again shows no progress until it passes
+// where the bar stood; a continued one counts from the bytes it kept); so a user
 // interface that is busy for a while finds a few hundred messages at most in
 // its queue, never thousands that could fill it and make the final post fail.
 // Texts are heap copies that belong to the receiver (messages::post_text).
@@ -33,12 +46,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <stop_token>
 #include <string>
 #include <vector>
 
 #include "general/log/log.h"
 #include "http/client.h"
+#include "workers/download_retry.h"
 #include "workers/product_descriptor.h"
 #include "workers/product_files.h"
 #include "workers/worker.h"
@@ -64,15 +79,27 @@ public:
     products_downloader& operator=(const products_downloader&) = delete;
 
     // Observer of the transfer in progress; worker thread only.
+    void on_response(int status) override;
     void on_content_length(std::int64_t length) override;
     void on_data_received(std::int64_t count) override;
 
 private:
+    // Why an attempt failed, when another may succeed.
+    struct passing_failure {
+        std::string reason;       // the text the run ends with when no attempt is left
+        std::wstring retry_after; // what the server asked for, if anything
+    };
+
     void fetch(const product_descriptor& product, std::stop_token stop);
-    // The body of a 200 answer; anything else, or a failed send, is a failed
-    // transfer. A stop ends it at once.
+    // The whole file, after as many attempts as it takes and is allowed. A
+    // failure that does not pass throws; a stop ends it at once.
     std::vector<std::uint8_t> transfer(general::windows::http::session& session, const product_descriptor& product,
                                        const product_files::address& address, std::stop_token stop);
+    // One attempt, continuing `body` when `resume` allows it, else starting it
+    // again; nothing when the file is complete in `body`.
+    std::optional<passing_failure> attempt(general::windows::http::session& session, const product_descriptor& product,
+                                           const product_files::address& address, std::vector<std::uint8_t>& body,
+                                           download_retry::resume_point& resume, std::stop_token stop);
     void report_failed_transfer(const product_descriptor& product, std::stop_token stop);
 
     HWND window_;
@@ -80,6 +107,9 @@ private:
     std::stop_token stop_;      // of the run, for the observer's final post
     std::int64_t total_ = 0;    // announced length of the current file, 0 when none
     std::int64_t received_ = 0; // bytes of the current file so far
+    std::int64_t kept_ = 0;     // bytes the current attempt continues from, when the reply is 206
+    std::int64_t offset_ = 0;   // of the current reply's body in the file
+    bool counting_ = true;      // the reply carries the file (200 or 206), not an error page
     int posted_percent_ = -1;   // of the current file's last progress message, -1 before the first
     workers::worker worker_;    // last: starts once everything above is ready
 };

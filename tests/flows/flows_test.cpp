@@ -198,8 +198,7 @@ std::vector<scenario> scenarios()
 
     return {
         {.name = "install_both",
-         .steps = {page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), page(L"process"), page(L"finish"),
-                   press(IDOK)},
+         .steps = {page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), page(L"process"), page(L"finish"), press(IDOK)},
          .events = {"startpage-install-both", "completepage-ok"},
          .archiver_installed = true,
          .protection_installed = true,
@@ -210,8 +209,8 @@ std::vector<scenario> scenarios()
          .archiver_installed = true},
         {.name = "protection_already_installed",
          .planted = {{HKEY_LOCAL_MACHINE, L"SOFTWARE\\Talmirex", L"Product", L"Sentovar"}},
-         .steps = {page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), box(IDOK, installed_text),
-                   page(L"start"), choose(IDC_ARCHIVER_ONLY_RADIO), press(IDOK), page(L"finish"), press(IDOK)},
+         .steps = {page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), box(IDOK, installed_text), page(L"start"),
+                   choose(IDC_ARCHIVER_ONLY_RADIO), press(IDOK), page(L"finish"), press(IDOK)},
          .events = {"startpage-install-both", "startpage-install-quobex-only", "completepage-ok"},
          .archiver_installed = true},
         // Only a run that installed the protection product leaves the copy its
@@ -236,8 +235,8 @@ std::vector<scenario> scenarios()
          .archiver_installed = true},
         {.name = "abandon_continue_during_slow_download",
          .environment = {downloads(L"/fault/slow/20000")},
-         .steps = archiver_alone({page(L"process"), cancel_command(), page(L"abandon"), press(IDOK),
-                                  page(L"process"), page(L"finish", 90s), press(IDOK)}),
+         .steps = archiver_alone({page(L"process"), cancel_command(), page(L"abandon"), press(IDOK), page(L"process"),
+                                  page(L"finish", 90s), press(IDOK)}),
          .events = {"startpage-install-quobex-only", "cancelpage-install", "completepage-ok"},
          .archiver_installed = true},
         // The download would trickle on for two minutes: leaving must not wait for it.
@@ -255,8 +254,8 @@ std::vector<scenario> scenarios()
          .archiver_installed = true},
         {.name = "not_found_then_try_again_then_leave",
          .environment = {downloads(L"/fault/404")},
-         .steps = archiver_alone({page(L"error"), press(IDOK), page(L"error"), cancel_command(), page(L"cancel"),
-                                  press(IDCANCEL)}),
+         .steps = archiver_alone(
+             {page(L"error"), press(IDOK), page(L"error"), cancel_command(), page(L"cancel"), press(IDCANCEL)}),
          .events = {"startpage-install-quobex-only", "failed-download-quobex", "postfail-retry",
                     "failed-download-quobex", "postfail-close", "postfail-close-cancel"}},
         {.name = "unsigned_file_ends_on_the_error_page",
@@ -322,6 +321,16 @@ std::vector<scenario> scenarios()
          .events = {"startpage-install-quobex-only", "completepage-ok"},
          .archiver_installed = true,
          .log = {{L"Quobex installer ended with 3010: installed", true}}},
+        // A transfer broken off half-way continues by itself from where it
+        // stopped: the user never sees the error page.
+        {.name = "a_broken_transfer_continues_without_the_error_page",
+         .environment = {downloads(L"/fault/ranges/fault/fail-flowsbroken/1/fault/reset")},
+         .steps = {page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), page(L"process"), page(L"finish"), press(IDOK)},
+         .events = {"startpage-install-both", "completepage-ok"},
+         .archiver_installed = true,
+         .protection_installed = true,
+         .edition = L"lite",
+         .log = {{L"attempt 1 of 4 for ", true}, {L"continuing ", true}}},
         // Reports cannot go out; every step must still come within its bound.
         {.name = "statistics_server_down",
          .environment = {statistics_down},
