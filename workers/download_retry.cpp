@@ -59,7 +59,8 @@ bool is_transient_status(int status) noexcept
 
 std::chrono::milliseconds pause_after(int attempt, std::wstring_view retry_after)
 {
-    if (const auto asked = number(trimmed(retry_after)); asked && *asked <= longest_requested_pause.count())
+    if (const auto asked = number(trimmed(retry_after));
+        asked && *asked <= static_cast<std::uint64_t>(longest_requested_pause.count()))
         return std::chrono::seconds{*asked};
     const int doubling = attempt < 1 ? 0 : (attempt > 8 ? 7 : attempt - 1);
     return std::chrono::seconds{1} * (1 << doubling);
