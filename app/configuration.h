@@ -54,6 +54,10 @@ std::wstring protection_about_url();
 std::wstring full_survey_url();
 std::wstring lite_survey_url();
 
+// The name of this program's own folders under the common application data
+// (downloads, the removal's temporary folder): "<prefix>-<number>".
+inline constexpr const wchar_t* run_folder_prefix = L"Varnhelm installer";
+
 // The protection product's Windows Installer product code, with braces.
 std::wstring protection_product_code();
 

@@ -3,7 +3,6 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <mutex>
 
 #include <boost/format.hpp>
@@ -49,9 +48,6 @@ link_addresses configured_links()
     return {configuration::archiver_licence_url(), configuration::protection_licence_url(),
             configuration::protection_about_url()};
 }
-
-// The run's download folders under the common application data: "<prefix>-<number>".
-const wchar_t* const download_folder_prefix = L"Varnhelm installer";
 
 UINT message_of(self_message message)
 {
@@ -205,9 +201,8 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
     apply(flow_.initialised(), {WM_INITDIALOG, 0, mode});
     // Runs ended by force left their downloads behind; this run's own folder
     // does not exist yet, and live runs keep theirs.
-    if (const std::wstring common = general::windows::special_folder(CSIDL_COMMON_APPDATA);
-        std::filesystem::path{common}.is_absolute())
-        general::windows::remove_abandoned_folders(common, download_folder_prefix);
+    general::windows::remove_abandoned_folders(general::windows::special_folder(CSIDL_COMMON_APPDATA),
+                                               configuration::run_folder_prefix);
     check_archiver_running(hwnd(), installer_caption());
     return TRUE;  // the system sets the default focus
 }
@@ -395,15 +390,9 @@ std::wstring CMainDlg::download_folder()
         // The common application data folder lets users make folders but not
         // take over one of ours. Without it nothing is downloaded: the workers
         // then fail, and the error page offers another try.
-        const std::wstring parent = general::windows::special_folder(CSIDL_COMMON_APPDATA);
-        // A relative path would be resolved against whatever folder is current.
-        if (!std::filesystem::path{parent}.is_absolute()) {
-            error(L"no private download folder: the common application data folder \"" + parent +
-                  L"\" is not a full path");
-            return {};
-        }
         try {
-            downloads_ = std::make_unique<general::windows::private_folder>(parent, download_folder_prefix);
+            downloads_ = std::make_unique<general::windows::private_folder>(
+                general::windows::special_folder(CSIDL_COMMON_APPDATA), configuration::run_folder_prefix);
             info(L"downloads go to " + downloads_->path());
         } catch (const std::exception& failure) {
             error(L"no private download folder: " + general::windows::to_wide(failure.what()));

@@ -122,11 +122,8 @@ void delete_user_settings(const general::log::prefix& log)
 // returns what went wrong, or nothing.
 std::wstring make_private_temp(const std::wstring& parent, std::optional<general::windows::private_folder>& temp)
 {
-    // A relative path would be resolved against whatever folder is current.
-    if (!fs::path{parent}.is_absolute())
-        return L"the folder \"" + parent + L"\" is not a full path";
     try {
-        temp.emplace(parent, L"Varnhelm installer");
+        temp.emplace(parent, configuration::run_folder_prefix);
         return {};
     } catch (const std::system_error& error) {
         return describe(error.code());
@@ -242,13 +239,10 @@ void copy_installer(HWND owner, const std::wstring& caption, const general::wind
 std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code,
                                   std::wstring_view log_folder)
 {
-    return quoted(tray_path(system_folder, removal_program)) + L" /x " + std::wstring{product_code} + L" /L*V " +
-           quoted(tray_path(log_folder, removal_log)) + L" /passive";
-}
-
-std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code)
-{
-    return quoted(tray_path(system_folder, removal_program)) + L" /x " + std::wstring{product_code} + L" /passive";
+    std::wstring command = quoted(tray_path(system_folder, removal_program)) + L" /x " + std::wstring{product_code};
+    if (!log_folder.empty())
+        command += L" /L*V " + quoted(tray_path(log_folder, removal_log));
+    return command + L" /passive";
 }
 
 removal_places default_removal_places()
@@ -276,8 +270,7 @@ void remove_protection_product(const removal_places& places)
         general::log::held_folders held;
         const std::wstring log_folder = checked_log_folder(places.user_temp, held, log);
         const std::wstring code = configuration::protection_product_code();
-        const std::wstring command = log_folder.empty() ? removal_command_line(places.system_folder, code)
-                                                        : removal_command_line(places.system_folder, code, log_folder);
+        const std::wstring command = removal_command_line(places.system_folder, code, log_folder);
         log.info(L"removing the protection product: " + command);
         DWORD exit_code = 0;
         const std::vector<general::windows::environment_setting> environment{{L"TMP", temp->path()},

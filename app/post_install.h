@@ -64,11 +64,10 @@ void copy_installer(HWND owner, const std::wstring& caption, const general::wind
 
 // The Windows Installer's removal of the product `product_code` (with braces):
 // "<system folder>\\msiexec.exe" /x <code> /L*V "<log folder>\\sd_uninstall.log"
-// /passive, both paths quoted since either may hold a blank.
+// /passive, both paths quoted since either may hold a blank; without the log
+// option when `log_folder` is empty.
 std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code,
                                   std::wstring_view log_folder);
-// The same removal without a log: "<system folder>\\msiexec.exe" /x <code> /passive.
-std::wstring removal_command_line(std::wstring_view system_folder, std::wstring_view product_code);
 
 // The places the removal uses.
 struct removal_places {

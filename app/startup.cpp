@@ -67,20 +67,6 @@ general::windows::running_image hold_own_image()
     return own;
 }
 
-int run_dialog(HINSTANCE instance, const std::wstring& command_line, int show_command,
-               const general::windows::running_image& own)
-{
-    message_loop loop;
-    loop_registration registration(loop);
-    const launch_mode mode = parse_launch_mode(command_line);
-    auto dialog = std::make_unique<CMainDlg>(&own);
-    HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);
-    if (!window)
-        return 0;
-    ShowWindow(window, show_command);
-    return loop.run();
-}
-
 void register_bar_classes()
 {
     INITCOMMONCONTROLSEX controls{};
@@ -96,10 +82,18 @@ bool needs_elevated_relaunch(int windows_version, bool is_admin)
     return windows_version == general::windows::version_xp && !is_admin;
 }
 
-int run(HINSTANCE instance, const std::wstring& command_line, int show_command)
+int run(HINSTANCE instance, const std::wstring& command_line, int show_command,
+        const general::windows::running_image& own)
 {
-    const auto own = hold_own_image();
-    return run_dialog(instance, command_line, show_command, own);
+    message_loop loop;
+    loop_registration registration(loop);
+    const launch_mode mode = parse_launch_mode(command_line);
+    auto dialog = std::make_unique<CMainDlg>(&own);
+    HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);
+    if (!window)
+        return 0;
+    ShowWindow(window, show_command);
+    return loop.run();
 }
 
 int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
@@ -107,8 +101,6 @@ int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
     start_logging();
     int exit_code = 0;
     {
-        // Outlives the dialog and its message loop, which copy from it.
-        const auto own = hold_own_image();
         general::windows::com_apartment com;
         register_bar_classes();
         module_session module;
@@ -120,8 +112,10 @@ int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
         }
 
         general::log::info(L"Started");
+        // Outlives the dialog and its message loop, which copy from it.
+        const auto own = hold_own_image();
         try {
-            exit_code = run_dialog(instance, command_line ? command_line : L"", show_command, own);
+            exit_code = run(instance, command_line ? command_line : L"", show_command, own);
         } catch (const std::exception& e) {
             general::log::error(general::windows::to_wide(e.what()));
             exit_code = 0;

@@ -133,26 +133,10 @@ std::wstring name_of(COMPUTER_NAME_FORMAT format)
     return std::wstring(buffer, size < 1024 ? size : 0);
 }
 
-// The calling thread in COM's multithreaded apartment for the object's life. The
-// reading thread runs nothing else, so it needs no message loop.
-class multithreaded_apartment {
-public:
-    multithreaded_apartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED))) {}
-    ~multithreaded_apartment()
-    {
-        if (initialised_)
-            CoUninitialize();
-    }
-    multithreaded_apartment(const multithreaded_apartment&) = delete;
-    multithreaded_apartment& operator=(const multithreaded_apartment&) = delete;
-
-private:
-    bool initialised_;
-};
-
 smbios_table read_in_own_apartment()
 {
-    const multithreaded_apartment com;
+    // The reading thread runs nothing else, so it needs no message loop.
+    const general::windows::com_apartment com{COINIT_MULTITHREADED};
     return read_smbios_table();
 }
 

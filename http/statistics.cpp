@@ -3,9 +3,6 @@
 #include <winsock2.h>
 #include <windows.h>
 
-#include <objbase.h>
-
-#include "general/windows/com.h"
 #include "general/windows/settings.h"
 #include "general/windows/text.h"
 #include "http/client.h"
@@ -17,15 +14,9 @@ namespace http = general::windows::http;
 
 constexpr int timeout_ms = 5000;
 
-std::wstring computed_machine_id()
-{
-    const general::windows::com_apartment com;  // while the identifier is computed
-    return machine_id::machine_identifier();
-}
-
 } // namespace
 
-istats::istats(statistics::server server) : istats(std::move(server), computed_machine_id()) {}
+istats::istats(statistics::server server) : istats(std::move(server), machine_id::machine_identifier()) {}
 
 istats::istats(statistics::server server, std::wstring machine_id)
     : prefix(L"istats"), server_(std::move(server)), machine_id_(std::move(machine_id)),

@@ -58,6 +58,17 @@ bool save(const std::wstring& path, const std::vector<std::uint8_t>& body)
     return true;
 }
 
+// Waits `pause`, or less when `stop` is requested meanwhile (leaving the run
+// ends a pause at once); false then.
+bool wait_unless_stopped(std::chrono::milliseconds pause, std::stop_token stop)
+{
+    std::mutex idle;
+    std::condition_variable_any never;
+    std::unique_lock lock{idle};
+    never.wait_for(lock, stop, pause, [] { return false; });
+    return !stop.stop_requested();
+}
+
 // The whole percent of `total` that `received` is; 100 only once all of it is
 // in, so the message that reaches 100 is the one that carries the total.
 int whole_percent(std::int64_t received, std::int64_t total)
@@ -167,12 +178,7 @@ std::vector<std::uint8_t> products_downloader::transfer(http::session& session, 
         info(boost::str(boost::wformat(L"attempt %1% of %2% for %3% failed (%4%); trying again in %5% ms") % number %
                         download_retry::attempts % product.url % general::windows::to_wide(failed->reason) %
                         pause.count()));
-        // Leaving the run ends the pause at once.
-        std::mutex idle;
-        std::condition_variable_any never;
-        std::unique_lock lock{idle};
-        never.wait_for(lock, stop, pause, [] { return false; });
-        if (stop.stop_requested())
+        if (!wait_unless_stopped(pause, stop))
             throw std::runtime_error("stopped while waiting to try again");
     }
 }
@@ -209,15 +215,12 @@ products_downloader::attempt(http::session& session, const product_descriptor& p
     } catch (const http::error& failure) {
         // A refused certificate stays refused; a stop is no failure at all.
         if (stop.stop_requested() || http::is_certificate_failure(failure.code())) {
-            if (!stop.stop_requested())
-                report_failed_transfer(product, stop);
+            report_failed_transfer(product, stop);
             throw;
         }
         failed = passing_failure{failure.what(), {}};
     } catch (...) {
-        // An aborted transfer did not fail: it was asked to stop.
-        if (!stop.stop_requested())
-            report_failed_transfer(product, stop);
+        report_failed_transfer(product, stop);
         throw;
     }
     // What arrived is kept as far as it is the file: all of it from a 200
@@ -258,6 +261,9 @@ products_downloader::attempt(http::session& session, const product_descriptor& p
 
 void products_downloader::report_failed_transfer(const product_descriptor& product, std::stop_token stop)
 {
+    // A transfer ended by a stop did not fail: it was asked to.
+    if (stop.stop_requested())
+        return;
     const auto event = product.name == L"Quobex" ? statistics::event::failed_download_quobex
                                                  : statistics::event::failed_download_kv;
     workers::post_reliably(window_, messages::add_stats_event, static_cast<WPARAM>(statistics::number_of(event)), 0,

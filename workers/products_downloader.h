@@ -100,6 +100,7 @@ private:
     std::optional<passing_failure> attempt(general::windows::http::session& session, const product_descriptor& product,
                                            const product_files::address& address, std::vector<std::uint8_t>& body,
                                            download_retry::resume_point& resume, std::stop_token stop);
+    // Posts the failed-download event and the send; nothing once a stop is requested.
     void report_failed_transfer(const product_descriptor& product, std::stop_token stop);
 
     HWND window_;

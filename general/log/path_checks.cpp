@@ -216,19 +216,58 @@ bool rename_log_file(const held_folders& held, const std::filesystem::path& from
     return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
 
+namespace {
+
+// Marks what `handle` was checked to be for deletion; where the system cannot
+// (Windows XP), deletes it by name, which the held folders keep leading there.
+bool delete_through(HANDLE handle, const std::filesystem::path& path, bool folder)
+{
+    if (auto* set = set_information()) {
+        FILE_DISPOSITION_INFO disposition{TRUE};
+        if (set(handle, FileDispositionInfo, &disposition, sizeof disposition))
+            return true; // gone once the handle closes
+    }
+    return folder ? RemoveDirectoryW(path.c_str()) != 0 : DeleteFileW(path.c_str()) != 0;
+}
+
+} // namespace
+
 bool delete_log_file(const held_folders& held, const std::filesystem::path& path)
 {
     if (!held)
         return false;
     const auto handle = open_for_change(path);
-    if (!handle)
+    return handle && delete_through(handle.get(), path, false);
+}
+
+bool delete_empty_folder(const held_folders& held, const std::filesystem::path& folder)
+{
+    if (!held)
+        return false;
+    const windows::unique_file handle{CreateFileW(folder.c_str(), DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                  OPEN_EXISTING,
+                                                  FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+    return handle && is_direct_folder(facts_of(handle.get(), folder), folder) &&
+           delete_through(handle.get(), folder, true);
+}
+
+bool clear_read_only(const held_folders& held, const std::filesystem::path& file)
+{
+    if (!held)
+        return false;
+    const windows::unique_file handle{CreateFileW(file.c_str(),
+                                                  FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
+                                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                  OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
+    if (!handle || !is_direct_file(facts_of(handle.get(), file), file))
         return false;
     if (auto* set = set_information()) {
-        FILE_DISPOSITION_INFO disposition{TRUE};
-        if (set(handle.get(), FileDispositionInfo, &disposition, sizeof disposition))
-            return true; // gone once the handle closes
+        FILE_BASIC_INFO basic{}; // times of zero stay as they are
+        basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+        return set(handle.get(), FileBasicInfo, &basic, sizeof basic) != 0;
     }
-    return DeleteFileW(path.c_str()) != 0;
+    return SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL) != 0; // Windows XP; the folders are held
 }
 
 } // namespace general::log

@@ -96,4 +96,14 @@ bool rename_log_file(const held_folders& held, const std::filesystem::path& from
 // marked for deletion.
 bool delete_log_file(const held_folders& held, const std::filesystem::path& path);
 
+// Deletes the empty folder `folder`, whose parent folders `held` holds, through
+// a handle opened on it without following a link and checked by
+// is_direct_folder. Returns whether it is gone or marked for deletion.
+bool delete_empty_folder(const held_folders& held, const std::filesystem::path& folder);
+
+// Clears the attributes of `file` (read-only among them, which keeps a file from
+// being deleted) in a held folder, through a handle checked by is_direct_file.
+// Returns whether they were cleared.
+bool clear_read_only(const held_folders& held, const std::filesystem::path& file);
+
 } // namespace general::log

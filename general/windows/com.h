@@ -13,12 +13,16 @@
 
 namespace general::windows {
 
-// The calling thread in COM's single-threaded apartment for the object's life.
+// The calling thread in a COM apartment for the object's life: single-threaded
+// unless `model` says COINIT_MULTITHREADED (a thread that runs no message loop).
 // A thread that already runs another apartment model keeps it and is not
 // uninitialised afterwards, so nesting and foreign threads stay balanced.
 class com_apartment {
 public:
-    com_apartment() noexcept : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    explicit com_apartment(DWORD model = COINIT_APARTMENTTHREADED) noexcept
+        : initialised_(SUCCEEDED(CoInitializeEx(nullptr, model)))
+    {
+    }
     ~com_apartment()
     {
         if (initialised_)

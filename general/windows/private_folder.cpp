@@ -16,7 +16,6 @@
 // using them here adds no link between libraries.
 #include "general/log/log.h"
 #include "general/log/path_checks.h"
-#include "general/windows/system_function.h"
 
 namespace general::windows {
 
@@ -86,51 +85,6 @@ bool is_real_folder(DWORD attributes)
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
-using set_information_function = decltype(SetFileInformationByHandle);
-
-set_information_function* set_information() noexcept
-{
-    return system_function<set_information_function>(L"kernel32.dll", "SetFileInformationByHandle");
-}
-
-// A read-only file cannot be deleted; the attribute is cleared through a handle
-// that is checked to be the file itself, in a held folder.
-bool clear_read_only(const fs::path& file, DWORD attributes)
-{
-    if (!(attributes & FILE_ATTRIBUTE_READONLY))
-        return true;
-    const unique_file handle{CreateFileW(file.c_str(), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | SYNCHRONIZE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                         FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
-    if (!handle || !log::is_direct_file(log::facts_of(handle.get(), file), file))
-        return false;
-    if (auto* set = set_information()) {
-        FILE_BASIC_INFO basic{}; // times of zero stay as they are
-        basic.FileAttributes = FILE_ATTRIBUTE_NORMAL;
-        return set(handle.get(), FileBasicInfo, &basic, sizeof basic) != 0;
-    }
-    return SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL) != 0; // Windows XP; the folders are held
-}
-
-// Deletes the empty folder `folder` through a handle checked to be the folder
-// itself, while the folders above it are held.
-bool delete_empty_folder(const fs::path& folder)
-{
-    const auto held = log::held_folders::open(folder.parent_path());
-    if (!held)
-        return false;
-    const unique_file handle{CreateFileW(folder.c_str(), DELETE | FILE_READ_ATTRIBUTES | SYNCHRONIZE,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                         FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
-    if (!handle || !log::is_direct_folder(log::facts_of(handle.get(), folder), folder))
-        return false;
-    if (auto* set = set_information()) {
-        FILE_DISPOSITION_INFO disposition{TRUE};
-        return set(handle.get(), FileDispositionInfo, &disposition, sizeof disposition) != 0; // gone at close
-    }
-    return RemoveDirectoryW(folder.c_str()) != 0; // Windows XP; checked and held as above
-}
-
 // Removes `folder` and what is in it, going down through real folders only. A
 // link inside is left, so the folder holding it stays. Returns whether all of it
 // is gone.
@@ -146,10 +100,11 @@ bool remove_tree(const fs::path& folder, int depth, std::size_t& budget)
             if (each.attributes & FILE_ATTRIBUTE_DIRECTORY)
                 emptied = is_real_folder(each.attributes) && remove_tree(path, depth + 1, budget) && emptied;
             else
-                emptied = clear_read_only(path, each.attributes) && log::delete_log_file(held, path) && emptied;
+                emptied = (!(each.attributes & FILE_ATTRIBUTE_READONLY) || log::clear_read_only(held, path)) &&
+                          log::delete_log_file(held, path) && emptied;
         }
     }
-    return emptied && delete_empty_folder(folder);
+    return emptied && log::delete_empty_folder(log::held_folders::open(folder.parent_path()), folder);
 }
 
 bool is_run_folder(const std::wstring& name, const std::wstring& prefix)
@@ -212,6 +167,9 @@ void remove_if_abandoned(const fs::path& folder, DWORD attributes, std::size_t& 
 
 private_folder::private_folder(const std::wstring& parent, const std::wstring& prefix, const wchar_t* access)
 {
+    // A relative parent would be resolved against whatever folder is current.
+    if (!fs::path{parent}.is_absolute())
+        throw_error(ERROR_BAD_PATHNAME, "the parent folder is not a full path");
     unique_descriptor descriptor;
     if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, descriptor.put(), nullptr))
         throw_error(GetLastError(), "security descriptor");
@@ -257,6 +215,10 @@ private_folder::~private_folder()
 
 void remove_abandoned_folders(const std::wstring& parent, const std::wstring& prefix) noexcept
 {
+    if (!fs::path{parent}.is_absolute()) {
+        log::error(L"Folders of ended runs not looked for, the folder is not a full path: " + parent);
+        return;
+    }
     try {
         const auto root = log::long_form(parent);
         const auto held = log::held_folders::open(root);

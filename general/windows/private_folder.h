@@ -31,7 +31,8 @@ class private_folder {
 public:
     // Creates "<prefix>-<number>" under `parent` with `access` (SDDL), trying
     // another number while a name is taken, and holds its mark. Throws
-    // std::system_error when the folder or its mark cannot be made.
+    // std::system_error when `parent` is not a full path or the folder or its
+    // mark cannot be made.
     private_folder(const std::wstring& parent, const std::wstring& prefix,
                    const wchar_t* access = private_folder_access);
     // Lets go of the mark, then removes the folder and everything in it; what
@@ -55,7 +56,8 @@ private:
 // or inside one is left where it is, and so is what it points to (a folder
 // holding one then stays too). Each folder removed, and each one that could not
 // be, is logged in one line. Blocks while it deletes; bounded in the entries and
-// depth it looks at. Any thread; never throws.
+// depth it looks at. A `parent` that is not a full path is not looked at. Any
+// thread; never throws.
 void remove_abandoned_folders(const std::wstring& parent, const std::wstring& prefix) noexcept;
 
 } // namespace general::windows

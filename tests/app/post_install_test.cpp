@@ -70,7 +70,8 @@ TEST(post_install_paths, the_removal_command_line_keeps_paths_with_blanks_whole)
     for (const auto& [line, words] : std::vector<std::pair<std::wstring, std::vector<std::wstring>>>{
              {post_install::removal_command_line(system, product_code, L"C:\\Ana Lima\\Temp"),
               {program, L"/x", product_code, L"/L*V", L"C:\\Ana Lima\\Temp\\sd_uninstall.log", L"/passive"}},
-             {post_install::removal_command_line(system, product_code), {program, L"/x", product_code, L"/passive"}}})
+             {post_install::removal_command_line(system, product_code, L""),
+              {program, L"/x", product_code, L"/passive"}}})
         EXPECT_EQ(words_of(line), words) << line;
 }
 

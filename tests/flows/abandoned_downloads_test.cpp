@@ -10,7 +10,6 @@
 #include <optional>
 #include <string>
 
-#include "general/windows/text.h"
 #include "resources/resource_ids.h"
 #include "tests/flows/flow_driver.h"
 #include "tests/support/scratch_folder.h"
@@ -19,19 +18,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-// The download folder a run announced in its log; empty before it made one.
-fs::path download_folder_of(const fs::path& temp)
-{
-    const std::string log = flows::log_text(temp);
-    const std::string marker = "downloads go to ";
-    const auto at = log.find(marker);
-    if (at == std::string::npos)
-        return {};
-    const auto start = at + marker.size();
-    const auto end = log.find_first_of("\r\n", start);
-    return general::windows::utf8_to_wide(log.substr(start, end - start));
-}
 
 // A run of the archiver alone whose download trickles on for minutes, up to
 // the moment its download folder exists.
@@ -49,7 +35,7 @@ struct downloading_run {
         run->press(IDOK);
         run->wait_page(L"process", 60s);
         for (auto waited = 0ms; folder.empty() && waited < 30s; waited += 100ms) {
-            folder = download_folder_of(temp.path());
+            folder = flows::download_folder(temp.path());
             if (folder.empty())
                 Sleep(100);
         }

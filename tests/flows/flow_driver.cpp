@@ -388,6 +388,17 @@ std::string log_text(const std::filesystem::path& temp)
     return read_file(temp / log_name);
 }
 
+std::filesystem::path download_folder(const std::filesystem::path& temp)
+{
+    const std::string log = log_text(temp);
+    constexpr std::string_view marker = "downloads go to ";
+    const auto at = log.find(marker);
+    if (at == std::string::npos)
+        return {};
+    const auto start = at + marker.size();
+    return general::windows::utf8_to_wide(log.substr(start, log.find_first_of("\r\n", start) - start));
+}
+
 std::string log_tail(const std::filesystem::path& temp, std::size_t count)
 {
     const std::string text = log_text(temp);

@@ -94,6 +94,9 @@ private:
 // The last `count` lines of the installer's log in `temp` (UTF-8 as written).
 std::string log_text(const std::filesystem::path& temp);
 std::string log_tail(const std::filesystem::path& temp, std::size_t count = 25);
+// The download folder the run announced in its log ("downloads go to ...");
+// empty before it made one.
+std::filesystem::path download_folder(const std::filesystem::path& temp);
 
 // How many reports the statistics stand-in has received so far.
 std::size_t reports_received();

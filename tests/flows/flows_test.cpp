@@ -366,7 +366,7 @@ TEST_P(flow, ends_as_the_user_chose)
     if (s.archiver_running) {
         const auto program = test_support::copy_child_program(elsewhere.path(), L"Quobex.exe");
         const DWORD id = general::windows::create_process(L"\"" + program.wstring() + L"\" 0 120000", false, true);
-        ASSERT_NE(id, 0u);
+        ASSERT_NE(id, 0u) << "error " << GetLastError();
         archiver.emplace(id);
         ASSERT_TRUE(test_support::wait_for_child_record(program, 10s).has_value());
     }
@@ -419,10 +419,7 @@ TEST_P(flow, ends_as_the_user_chose)
             << general::windows::wide_to_utf8(line.text);
     EXPECT_NE(flows::log_tail(temp.path(), 1).find("| Stopped"), std::string::npos);
     // The run's own download folder goes with the run, whatever the way out.
-    if (const auto at = log.find("downloads go to "); at != std::string::npos) {
-        const auto start = at + std::string_view{"downloads go to "}.size();
-        const auto end = log.find_first_of("\r\n", start);
-        const std::filesystem::path folder{general::windows::utf8_to_wide(log.substr(start, end - start))};
+    if (const auto folder = flows::download_folder(temp.path()); !folder.empty()) {
         EXPECT_FALSE(std::filesystem::exists(folder)) << "left behind: " << folder.string();
     }
     if (HasFailure())

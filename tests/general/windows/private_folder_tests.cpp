@@ -163,12 +163,7 @@ std::map<fs::path, std::string> contents(const fs::path& folder)
 {
     std::map<fs::path, std::string> found;
     for (const auto& each : fs::recursive_directory_iterator(folder)) {
-        std::string bytes = "<folder>";
-        if (!each.is_directory()) {
-            std::ifstream file{each.path(), std::ios::binary};
-            bytes.assign(std::istreambuf_iterator<char>{file}, {});
-        }
-        found[each.path()] = bytes;
+        found[each.path()] = each.is_directory() ? "<folder>" : test_support::file_bytes(each.path());
     }
     return found;
 }
