@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <mutex>
+#include <shared_mutex>
 
 #include <boost/format.hpp>
 
@@ -65,6 +66,9 @@ UINT message_of(self_message message)
     return 0;
 }
 
+// The background thread's word that the counters are in; private to the dialog.
+constexpr UINT counters_arrived = WM_APP + 1;
+
 bool is_child_or_self(HWND parent, HWND window)
 {
     return parent && window && (parent == window || IsChild(parent, window));
@@ -101,6 +105,7 @@ const CMainDlg::route CMainDlg::routes[] = {
     {&messages::get_post_cancel, &CMainDlg::on_get_post_cancel},
     {&messages::set_post_fail, &CMainDlg::on_set_post_fail},
     {&messages::get_post_fail, &CMainDlg::on_get_post_fail},
+    {&counters_arrived, &CMainDlg::on_counters_arrived},
 };
 
 CMainDlg::CMainDlg(const general::windows::running_image* own_image)
@@ -117,6 +122,9 @@ CMainDlg::~CMainDlg()
     downloader_.reset();
     installer_.reset();
     downloads_.reset(); // the downloaded files go with it, after the workers
+    // The last events go out now, with the window already gone; each send is
+    // bounded by the statistics requests' time-outs.
+    finish_tasks();
 }
 
 bool CMainDlg::pre_translate_message(MSG& message)
@@ -193,7 +201,7 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
         loop->add_idle_handler(this);
     }
     if (flow_.mode() == launch_mode::uninstall)
-        fetch_protection_statistics(counters_);
+        fetch_counters();
     load_theme();
     // On top before the first page exists: Wine ignores the topmost request of a
     // dialog that already shows a child page. Nothing is painted in between.
@@ -209,7 +217,7 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
 
 void CMainDlg::on_destroy()
 {
-    send_stats_events();
+    queue_stats_send();
     pages_.destroy_all();
     if (auto* loop = general::windows::ui::app_module::instance().get_message_loop()) {
         loop->remove_message_filter(this);
@@ -257,7 +265,7 @@ LRESULT CMainDlg::on_add_stats_event(const input& in)
 
 LRESULT CMainDlg::on_send_stats_events(const input&)
 {
-    send_stats_events();
+    queue_stats_send();
     return 1;
 }
 
@@ -281,6 +289,19 @@ LRESULT CMainDlg::on_set_post_fail(const input& in)
 LRESULT CMainDlg::on_get_post_fail(const input&)
 {
     return flow_.post_fail() ? 1 : 0;
+}
+
+LRESULT CMainDlg::on_counters_arrived(const input&)
+{
+    {
+        std::shared_lock guard(counters_lock_);
+        if (!fetched_counters_)
+            return 1;
+        counters_ = *fetched_counters_;
+    }
+    // A step page showing now takes them at once; later ones at creation.
+    pages_.set_counters({counters_.total, counters_.added5days, counters_.removed5days});
+    return 1;
 }
 
 // --- effects ---------------------------------------------------------------------
@@ -438,12 +459,26 @@ void CMainDlg::run_post_install_actions()
 
 // --- statistics ------------------------------------------------------------------
 
-void CMainDlg::send_stats_events() noexcept
+void CMainDlg::queue_stats_send()
 {
-    std::unique_lock guard(events_lock_);
-    if (pending_events_.empty())
+    if (send_queued_.exchange(true))
         return;
+    post([this] {
+        send_queued_ = false;
+        send_pending_events();
+    });
+}
+
+void CMainDlg::send_pending_events() noexcept
+{
     try {
+        std::vector<int> batch;
+        {
+            std::shared_lock guard(events_lock_);
+            batch = pending_events_;
+        }
+        if (batch.empty())
+            return;
         const auto where = configuration::statistics_server();
         const statistics::server server{where.host, where.port};
         std::optional<istats> reporter;
@@ -452,8 +487,10 @@ void CMainDlg::send_stats_events() noexcept
         else
             reporter.emplace(server);
         machine_id_ = reporter->machine_id();
-        reporter->send_events(pending_events_);
-        pending_events_.clear();
+        reporter->send_events(batch);
+        // Only this thread removes events, so the batch is still their front.
+        std::unique_lock guard(events_lock_);
+        pending_events_.erase(pending_events_.begin(), pending_events_.begin() + batch.size());
     } catch (const std::exception& failure) {
         // The events stay pending for the next send.
         try {
@@ -462,6 +499,21 @@ void CMainDlg::send_stats_events() noexcept
         }
     } catch (...) {
     }
+}
+
+void CMainDlg::fetch_counters()
+{
+    HWND window = hwnd();
+    post([this, window] {
+        protection_statistics fetched;
+        fetch_protection_statistics(fetched);
+        {
+            std::unique_lock guard(counters_lock_);
+            fetched_counters_ = fetched;
+        }
+        // Gone when the run ended first; then nobody needs them.
+        PostMessageW(window, counters_arrived, 0, 0);
+    });
 }
 
 // --- window ----------------------------------------------------------------------

@@ -6,10 +6,14 @@
 // messages into flow inputs and applies the effects the flow returns.
 //
 // Runs on the user-interface thread only; pages and workers reach it through the
-// registered messages of app/messages.h.
+// registered messages of app/messages.h. Whatever waits for the network (the
+// statistics sends, the "/u" counters) runs on the dialog's background thread
+// (its async performer), so the window always answers; the destructor lets the
+// sends still queued run to their end, after the window is gone.
 #include <winsock2.h>
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 #include <string>
@@ -88,6 +92,7 @@ private:
     LRESULT on_get_post_cancel(const input& in);
     LRESULT on_set_post_fail(const input& in);
     LRESULT on_get_post_fail(const input& in);
+    LRESULT on_counters_arrived(const input& in);
 
     void apply(const install_flow::effects& effects, const input& in);
     void apply(const install_flow::effect& effect, const input& in);
@@ -112,7 +117,15 @@ private:
     // the caption of the uninstall modes and of every message box.
     std::wstring installer_caption() const;
 
-    void send_stats_events() noexcept;
+    // Queues a send of the pending events on the background thread, unless one
+    // is queued and not yet begun (it will take them all).
+    void queue_stats_send();
+    // Background thread: sends the events pending now; they stay pending when
+    // the send fails, and events added meanwhile wait for the next send.
+    void send_pending_events() noexcept;
+    // Fetches the protection counters on the background thread; the dialog
+    // takes them when they arrive (on_counters_arrived).
+    void fetch_counters();
 
     install_flow::flow flow_{launch_mode::install};
     pages pages_;
@@ -127,7 +140,10 @@ private:
     general::windows::unique_icon small_icon_;
     general::windows::srw_lock events_lock_;
     std::vector<int> pending_events_;
-    std::optional<std::wstring> machine_id_;  // computed once, on the first send
+    std::atomic<bool> send_queued_ = false;
+    std::optional<std::wstring> machine_id_;  // background thread: computed once, on the first send
+    general::windows::srw_lock counters_lock_;
+    std::optional<protection_statistics> fetched_counters_;  // until the dialog takes them
     // Not owned; see the constructor.
     const general::windows::running_image* own_image_;
 };

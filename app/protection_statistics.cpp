@@ -24,6 +24,8 @@ std::string download_counters(const std::wstring& user_agent)
 {
     const configuration::server server = configuration::statistics_server();
     http::session session{user_agent, true};
+    using statistics::request_timeout_ms;
+    session.set_timeouts(request_timeout_ms, request_timeout_ms, request_timeout_ms, request_timeout_ms);
     http::connection connection{session, server.host, server.port};
     const std::vector<std::uint8_t> body =
         http::get(connection, counters_path, nullptr, true, statistics::largest_reply);

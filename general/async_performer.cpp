@@ -5,7 +5,6 @@
 
 #include <exception>
 #include <optional>
-#include <stop_token>
 #include <thread>
 #include <vector>
 
@@ -32,21 +31,29 @@ async_performer::async_performer(bool start) : thread_count_(1), state_(std::mak
     if (!start)
         return;
     for (int i = 0; i < thread_count_; ++i)
-        state_->threads.emplace_back([this](std::stop_token stop) {
-            while (!stop.stop_requested())
-                run();
-        });
+        state_->threads.emplace_back([this] { run(); });
 }
 
 async_performer::~async_performer()
 {
     state_->loop.stop();
-    for (auto& thread : state_->threads)
-        thread.request_stop();
+    join();
+    state_->guard.reset();
+}
+
+void async_performer::finish_tasks() noexcept
+{
+    // Without the guard the loop returns once the queue is empty.
+    state_->guard.reset();
+    join();
+    state_->loop.stop();
+}
+
+void async_performer::join() noexcept
+{
     for (auto& thread : state_->threads)
         if (thread.joinable())
             thread.join();
-    state_->guard.reset();
 }
 
 void async_performer::post(std::function<void()> task)
@@ -56,15 +63,17 @@ void async_performer::post(std::function<void()> task)
 
 void async_performer::run()
 {
-    // The pool thread's own work object keeps this pass of the loop alive even if
-    // the performer's guard is released first.
-    auto pass_guard = asio::make_work_guard(state_->loop);
-    try {
-        state_->loop.run();
-    } catch (const std::exception& e) {
-        log::error(L"background task failed: " + windows::to_wide(e.what()));
-    } catch (...) {
-        log::error(L"background task failed: Unhandled exception");
+    // A task's exception leaves run() with the loop intact; the next call goes
+    // on with the task after it.
+    for (;;) {
+        try {
+            state_->loop.run();
+            return;
+        } catch (const std::exception& e) {
+            log::error(L"background task failed: " + windows::to_wide(e.what()));
+        } catch (...) {
+            log::error(L"background task failed: Unhandled exception");
+        }
     }
 }
 

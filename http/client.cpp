@@ -118,6 +118,7 @@ void session::set_timeouts(int resolve, int connect, int send, int receive)
 {
     if (!WinHttpSetTimeouts(handle_.get(), resolve, connect, send, receive))
         fail("http session setting timeouts error");
+    receive_timeout_ = receive;
 }
 
 void* session::handle() const
@@ -164,6 +165,7 @@ request::request(connection& owner, const std::wstring& verb, const std::wstring
     // validate, so an impostor on the network fails the request.
     if (secure && !WinHttpSetOption(handle_.get(), WINHTTP_OPTION_CLIENT_CERT_CONTEXT, WINHTTP_NO_CLIENT_CERT_CONTEXT, 0))
         fail("http request ssl setting error");
+    set_response_timeout(owner.owner().receive_timeout());
     if (observer) {
         status_signal_.connect([observer](int status) { observer->on_response(status); });
         content_length_signal_.connect([observer](std::int64_t length) { observer->on_content_length(length); });

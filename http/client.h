@@ -129,9 +129,14 @@ public:
     session(const session&) = delete;
     session& operator=(const session&) = delete;
 
-    // Resolve, connect, send and receive time-outs in milliseconds.
-    // Throws std::runtime_error ("http session setting timeouts error [...]").
+    // Resolve, connect, send and receive time-outs in milliseconds. The receive
+    // time-out also bounds each request's wait for the reply's headers (see
+    // request::set_response_timeout), so a server that takes the request and
+    // never answers costs at most that long everywhere. Applies to requests
+    // opened afterwards. Throws std::runtime_error ("http session setting
+    // timeouts error [...]").
     void set_timeouts(int resolve, int connect, int send, int receive);
+    int receive_timeout() const noexcept { return receive_timeout_; }
     // The HINTERNET of the session; owned by this object.
     void* handle() const;
 
@@ -141,6 +146,7 @@ public:
 
 private:
     detail::internet_handle handle_;
+    int receive_timeout_ = 0;
 };
 
 class connection {
@@ -168,7 +174,8 @@ public:
     // TLS port). `observer` may be null; when given it must outlive the request.
     // `owner` must outlive the request. Throws std::runtime_error
     // ("http request <path> failed with error [...]",
-    // "http request ssl setting error [...]").
+    // "http request ssl setting error [...]",
+    // "http request setting timeouts error [...]").
     request(connection& owner, const std::wstring& verb, const std::wstring& path,
             request_observer* observer, bool secure);
     // Disconnects the observer before the handle is closed.
@@ -209,8 +216,9 @@ public:
     void set_body_limit(std::uint64_t limit) noexcept { body_limit_ = limit; }
 
     // How long send() waits for the reply's headers once the request is out, in
-    // milliseconds. Some WinHTTP implementations ignore the session's time-outs
-    // for that wait and honour only this option of the request. Throws
+    // milliseconds; the session's receive time-out unless set here. Some WinHTTP
+    // implementations ignore the session's time-outs for that wait and honour
+    // only this option of the request. Throws
     // std::runtime_error ("http request setting timeouts error [...]").
     void set_response_timeout(int milliseconds);
 

@@ -12,8 +12,6 @@ namespace {
 
 namespace http = general::windows::http;
 
-constexpr int timeout_ms = 5000;
-
 } // namespace
 
 istats::istats(statistics::server server) : istats(std::move(server), machine_id::machine_identifier()) {}
@@ -28,12 +26,10 @@ std::string istats::post(const std::string& body) const
 {
     http::session session{general::windows::company_name() + L" " + general::windows::product_name() + L" installer",
                           true};
-    session.set_timeouts(timeout_ms, timeout_ms, timeout_ms, timeout_ms);
+    using statistics::request_timeout_ms;
+    session.set_timeouts(request_timeout_ms, request_timeout_ms, request_timeout_ms, request_timeout_ms);
     http::connection connection{session, server_.host, server_.port};
     http::request request{connection, L"POST", L"/installerstats.php", nullptr, true};
-    // The wait for the answer's headers has a time-out of its own, which some
-    // systems apply in place of the session's.
-    request.set_response_timeout(timeout_ms);
     request.set_body_limit(statistics::largest_reply);
     int status = 0;
     const std::vector<std::uint8_t> answer = request.send(status, body, L"application/json");

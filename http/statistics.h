@@ -1,9 +1,9 @@
 #pragma once
 // The reporter of one batch of statistics events: turns event numbers into the
 // JSON report, posts it over TLS to the given statistics server and reads the
-// answer. One object per batch, created, used and destroyed on the same thread
-// (the user-interface thread); every call blocks, for 5 s per step at most
-// (resolving, connecting, sending, waiting for the answer, reading it).
+// answer. One object per batch, created, used and destroyed on one thread (the
+// main dialog's background thread); every call blocks, for 5 s per step at
+// most (resolving, connecting, sending, waiting for the answer, reading it).
 //
 //     istats reporter{statistics::server{L"stats.example", 443}};   // computes the machine identifier
 //     auto [sent, unsent_body] = reporter.send_events(pending);

@@ -33,6 +33,12 @@ struct reply {
 // The longest answer the readers look at (reports and counters alike).
 inline constexpr std::size_t largest_reply = 64 * 1024;
 
+// Each step of a request to the statistics server (resolving, connecting,
+// sending, waiting for the answer, reading it) gives up after this long, in
+// milliseconds: reports and counters alike run in the background and must let
+// the run end.
+inline constexpr int request_timeout_ms = 5000;
+
 // Reads the answer body (the HTTP status is not part of the verdict). Never
 // throws: an answer that does not parse yields its parser message, one longer
 // than largest_reply or nested deeper than the parsers can follow is refused

@@ -10,6 +10,8 @@ Paths:
                                     (body as latin-1 text, exactly as received)
   GET  /_requests                   every request line seen, as a JSON array of
                                     {"method", "target"}
+  GET  /_hold/<n>                   the next n reports are held, silent and unrecorded,
+                                    as by a server that is down for a while; 0 ends it
 
 On the next port (--port + 1) a silent listener takes every connection and
 never reads or sends a byte: a statistics server that hangs before its first
@@ -113,6 +115,11 @@ class handler(http.server.BaseHTTPRequestHandler):
             status, document = COUNTER_ANSWERS.get(counters_kind(self.headers.get("User-Agent")),
                                                    COUNTER_ANSWERS["normal"])
             return self.send(status, "application/json", json.dumps(document).encode())
+        hold = re.fullmatch(r"/_hold/([0-9]+)", path)
+        if self.command == "GET" and hold:
+            with self.server.lock:
+                self.server.holds_left = int(hold.group(1))
+            return self.send(200, "application/json", b"{}")
         if self.command == "GET" and path in ("/_received", "/_requests"):
             with self.server.lock:
                 records = list(self.server.reports if path == "/_received" else self.server.requests)
@@ -121,14 +128,18 @@ class handler(http.server.BaseHTTPRequestHandler):
 
     def report(self, body):
         with self.server.lock:
-            self.server.reports.append({
-                "user_agent": self.headers.get("User-Agent", ""),
-                "content_type": self.headers.get("Content-Type", ""),
-                "headers": [[k, v] for k, v in self.headers.items()],
-                "body": body.decode("latin-1"),
-            })
+            held = self.server.holds_left > 0
+            if held:
+                self.server.holds_left -= 1
+            else:
+                self.server.reports.append({
+                    "user_agent": self.headers.get("User-Agent", ""),
+                    "content_type": self.headers.get("Content-Type", ""),
+                    "headers": [[k, v] for k, v in self.headers.items()],
+                    "body": body.decode("latin-1"),
+                })
         kind = report_kind(body)
-        if kind == "silent":
+        if held or kind == "silent":
             return self.hold()
         status, content_type, answer = REPORT_ANSWERS.get(kind, REPORT_ANSWERS["success"])
         self.send(status, content_type, answer)
@@ -155,6 +166,7 @@ class stats_server(daemon.loopback_server):
         self.lock = threading.Lock()
         self.reports = []
         self.requests = []
+        self.holds_left = 0
         super().__init__(port, handler, tls)
 
 

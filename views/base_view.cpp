@@ -157,6 +157,20 @@ void base_view::apply(const page_layout& layout)
     }
 }
 
+void base_view::set_counters(const protection_counters& counters)
+{
+    counters_ = counters;
+    if (hwnd())
+        refresh_texts();
+}
+
+void base_view::refresh_texts()
+{
+    for (const auto& item : layout().texts)
+        if (auto* widget = label_at(item.control))
+            widget->set_text(tr(item.source, item.arguments));
+}
+
 std::wstring base_view::tr(const std::wstring& source, const std::vector<std::wstring>& arguments) const
 {
     return general::translation::translate(name(), source, arguments);

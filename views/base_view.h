@@ -89,7 +89,7 @@ struct page_layout {
 };
 
 // The uninstall pages' protection counters, copied in by the main dialog before
-// it creates a step page.
+// it creates a step page, and again when they arrive while one shows.
 struct protection_counters {
     std::int32_t total = 0;
     std::int32_t added5days = 0;
@@ -108,7 +108,8 @@ public:
     HWND create(HWND parent);
     int template_id() const noexcept { return template_id_; }
 
-    void set_counters(const protection_counters& counters) noexcept { counters_ = counters; }
+    // Keeps the counters for the page's texts; a live page shows them at once.
+    void set_counters(const protection_counters& counters);
     const protection_counters& counters() const noexcept { return counters_; }
 
     // Widgets of the live page, by control id; null when the page has none there.
@@ -182,6 +183,8 @@ private:
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) final;
     void initialise();
     void apply(const page_layout& layout);
+    // Sets the texts of the live labels anew from the layout.
+    void refresh_texts();
     void release_pictures();
 
     int template_id_;

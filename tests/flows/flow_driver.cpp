@@ -310,6 +310,24 @@ void installer_run::choose(int control, std::chrono::milliseconds bound)
     }
 }
 
+void installer_run::wait_text(int control, const std::wstring& part, std::chrono::milliseconds bound)
+{
+    if (!page_)
+        fail("a text was awaited before any page was");
+    HWND target = GetDlgItem(page_, control);
+    if (!target)
+        fail("page \"" + utf8(window_text(page_)) + "\" has no control " + std::to_string(control));
+    for (const auto deadline = clock::now() + bound;;) {
+        const std::wstring text = window_text(target);
+        if (text.find(part) != std::wstring::npos)
+            return;
+        if (clock::now() > deadline)
+            fail("control " + std::to_string(control) + " did not show \"" + utf8(part) + "\" within " +
+                 seconds(bound) + "; it shows \"" + utf8(text) + "\"");
+        std::this_thread::sleep_for(poll);
+    }
+}
+
 void installer_run::dialog_cancel(std::chrono::milliseconds bound)
 {
     PostMessageW(main_window(bound), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

@@ -67,6 +67,9 @@ public:
     // Clicks the radio button `control` of the current page and waits until it
     // is checked.
     void choose(int control, std::chrono::milliseconds bound);
+    // Waits until the control `control` of the current page has a window text
+    // holding `part`.
+    void wait_text(int control, const std::wstring& part, std::chrono::milliseconds bound);
     // The Cancel command of the main window (Escape, the close box).
     void dialog_cancel(std::chrono::milliseconds bound);
     // Waits for a message box titled `caption`, answers it with `command`

@@ -18,19 +18,22 @@
 #include <vector>
 
 #include "app/configuration.h"
+#include "app/protection_counters.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
 #include "resources/resource_ids.h"
+#include "views/counter_format.h"
 #include "tests/flows/flow_driver.h"
 #include "tests/support/child_program.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/stats_stand_in.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
 struct step {
-    enum kind { page, press, choose, box, cancel_command, pause } what;
+    enum kind { page, press, choose, box, cancel_command, pause, shows } what;
     std::wstring name; // the page's key, or the message box's caption
     int control = 0;   // the button or radio button, or the box's answer
     std::wstring text = {}; // part of the box's text
@@ -56,6 +59,11 @@ step box(int answer, const wchar_t* text)
 step cancel_command()
 {
     return {step::cancel_command};
+}
+// The current page's control `control` comes to show `text`.
+step shows(int control, const std::wstring& text)
+{
+    return {step::shows, {}, control, text, 20s};
 }
 // Time for the installer to get on (the local download is done in well under it).
 step pause(std::chrono::seconds length)
@@ -96,6 +104,7 @@ struct scenario {
     std::vector<key_state> keys;
     std::vector<log_check> log;
     std::chrono::seconds exit_bound = 60s; // from the last step to the end of the run
+    int reports_held = 0; // the statistics stand-in holds this many reports unanswered first
 };
 
 void PrintTo(const scenario& s, std::ostream* out)
@@ -119,6 +128,9 @@ std::string describe(const step& s)
         return "Cancel command";
     case step::pause:
         return "pause";
+    case step::shows:
+        return "wait for control " + std::to_string(s.control) + " to show \"" +
+               general::windows::wide_to_utf8(s.text) + "\"";
     }
     return {};
 }
@@ -145,6 +157,9 @@ void perform(flows::installer_run& run, const step& s)
     case step::pause:
         std::this_thread::sleep_for(s.bound);
         break;
+    case step::shows:
+        run.wait_text(s.control, s.text, s.bound);
+        break;
     }
 }
 
@@ -156,6 +171,9 @@ const wchar_t* const user_settings = L"SOFTWARE\\Varnhelm\\Sentovar";
 const wchar_t* const editions = L"SOFTWARE\\ZEB";
 const flows::variable statistics_down{L"QEL_TESTBED_STATISTICS", L"down"};
 const flows::variable statistics_silent{L"QEL_TESTBED_STATISTICS", L"silent"};
+// Far below a statistics request's 5 s time-out: a page that waited for the
+// server would miss it.
+constexpr std::chrono::seconds prompt = 3s;
 
 flows::variable downloads(const wchar_t* fault)
 {
@@ -190,6 +208,8 @@ scenario uninstalled(const char* name, const std::wstring& ut)
 
 std::vector<scenario> scenarios()
 {
+    // What the statistics stand-in counts, as the page writes it.
+    const std::wstring counted_total = format_counter(41234567);
     const std::vector<step> leave_after_failure{cancel_command(), page(L"cancel"), press(IDCANCEL)};
     std::vector<step> unsigned_steps{page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), page(L"error")};
     unsigned_steps.insert(unsigned_steps.end(), leave_after_failure.begin(), leave_after_failure.end());
@@ -278,7 +298,7 @@ std::vector<scenario> scenarios()
          .archiver_installed = true},
         {.name = "uninstall_keep",
          .arguments = L"/u",
-         .steps = {page(L"step1"), choose(IDC_KEEP_RADIO), press(IDOK)},
+         .steps = {page(L"step1"), shows(IDC_TEXT8, counted_total), choose(IDC_KEEP_RADIO), press(IDOK)},
          .exit_code = 2,
          .events = {"uninstall-page1-abort", "uninstall-page1-ok"}},
         {.name = "uninstall_go_on",
@@ -331,15 +351,37 @@ std::vector<scenario> scenarios()
          .protection_installed = true,
          .edition = L"lite",
          .log = {{L"attempt 1 of 4 for ", true}, {L"continuing ", true}}},
-        // Reports cannot go out; every step must still come within its bound.
+        // Reports cannot go out; every page still comes at once, since nothing
+        // the window does waits for the statistics server.
         {.name = "statistics_server_down",
          .environment = {statistics_down},
-         .steps = archiver_alone({page(L"finish"), press(IDOK)}),
+         .steps = archiver_alone({page(L"process", prompt), page(L"finish"), press(IDOK)}),
          .archiver_installed = true},
         {.name = "statistics_server_never_answers",
          .environment = {statistics_silent},
-         .steps = archiver_alone({page(L"finish"), press(IDOK)}),
+         .steps = archiver_alone({page(L"process", prompt), page(L"finish"), press(IDOK)}),
          .archiver_installed = true},
+        {.name = "uninstall_keep_while_the_statistics_server_never_answers",
+         .arguments = L"/u",
+         .environment = {statistics_silent},
+         .steps = {page(L"step1", prompt), shows(IDC_TEXT8, format_counter(protection_statistics{}.total)),
+                   choose(IDC_KEEP_RADIO), press(IDOK)},
+         .exit_code = 2},
+        {.name = "uninstall_go_on_while_the_statistics_server_never_answers",
+         .arguments = L"/u",
+         .environment = {statistics_silent},
+         .steps = {page(L"step1", prompt), choose(IDC_REMOVE_RADIO), press(IDOK), page(L"step3", prompt),
+                   choose(IDC_REMOVE_RADIO), press(IDOK)}},
+        // The first report gets no answer; the events wait and go out with the
+        // next one, each once and in order.
+        {.name = "events_reach_a_statistics_server_that_answers_again",
+         .steps = {page(L"start"), choose(IDC_BOTH_RADIO), press(IDOK), page(L"process", prompt), page(L"finish"),
+                   press(IDOK)},
+         .events = {"startpage-install-both", "completepage-ok"},
+         .archiver_installed = true,
+         .protection_installed = true,
+         .edition = L"lite",
+         .reports_held = 1},
     };
 }
 
@@ -348,6 +390,7 @@ protected:
     void SetUp() override { flows::clean_machine(); }
     void TearDown() override
     {
+        test_support::stats_stand_in::hold_next_reports(0);
         flows::clean_machine();
         for (const auto& value : GetParam().planted)
             if (value.hive == HKEY_CURRENT_USER)
@@ -372,6 +415,7 @@ TEST_P(flow, ends_as_the_user_chose)
     }
 
     const std::size_t watermark = flows::reports_received();
+    test_support::stats_stand_in::hold_next_reports(s.reports_held);
     flows::installer_run run(s.arguments, temp.path(), s.environment);
     for (std::size_t i = 0; i < s.steps.size(); ++i) {
         try {

@@ -492,19 +492,26 @@ TEST(http_abort, from_several_threads_at_once_during_a_send)
 }
 
 // Some WinHTTP implementations wait for the reply's headers past every time-out
-// of the session; the request's own option ends the wait.
+// of the session; the request's own option ends the wait, and a request takes
+// the session's receive time-out for it unless told otherwise.
 TEST(http_request, a_response_time_out_ends_the_wait_for_a_reply_that_never_comes)
 {
     const auto stats = configuration::statistics_server();
-    http::session session{agent, true};
-    http::connection connection{session, stats.host, stats.port};
-    http::request request{connection, L"POST", L"/installerstats.php", nullptr, true};
-    request.set_response_timeout(1000);
-    const auto start = std::chrono::steady_clock::now();
-    int status = 0;
-    const auto text = failure_of([&] { request.send(status, silent_report, L"application/json"); });
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
-    EXPECT_TRUE(text == "receive http request failed with error [The request has timed out]" ||
-                text == "receive http request failed with error [10060]")
-        << text;
+    for (const bool own_option : {true, false}) {
+        SCOPED_TRACE(own_option ? "the request's option" : "the session's receive time-out");
+        http::session session{agent, true};
+        if (!own_option)
+            session.set_timeouts(60000, 60000, 60000, 1000);
+        http::connection connection{session, stats.host, stats.port};
+        http::request request{connection, L"POST", L"/installerstats.php", nullptr, true};
+        if (own_option)
+            request.set_response_timeout(1000);
+        const auto start = std::chrono::steady_clock::now();
+        int status = 0;
+        const auto text = failure_of([&] { request.send(status, silent_report, L"application/json"); });
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 20s);
+        EXPECT_TRUE(text == "receive http request failed with error [The request has timed out]" ||
+                    text == "receive http request failed with error [10060]")
+            << text;
+    }
 }

@@ -59,4 +59,9 @@ std::vector<std::wstring> request_targets()
     return targets;
 }
 
+void hold_next_reports(int count)
+{
+    fetch(L"/_hold/" + std::to_wstring(count));
+}
+
 } // namespace test_support::stats_stand_in

@@ -23,4 +23,8 @@ std::size_t count_received(const std::string& body);
 // The request target of every request seen so far ("/installerstats.php", ...).
 std::vector<std::wstring> request_targets();
 
+// The next `count` reports are held without an answer and not recorded, as by a
+// server that is down for a while; 0 ends the hold.
+void hold_next_reports(int count);
+
 } // namespace test_support::stats_stand_in

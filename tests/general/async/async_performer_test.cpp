@@ -96,3 +96,23 @@ TEST(async_performer, a_throwing_task_does_not_stop_the_ones_after_it)
     performer.post([&] { after.set_value(); });
     EXPECT_EQ(std::future_status::ready, after.get_future().wait_for(10s));
 }
+
+// What the owner posted before it finishes runs to its end, even a slow task
+// and the ones queued behind it; nothing posted afterwards runs.
+TEST(async_performer, finishing_runs_every_task_already_posted_and_none_after)
+{
+    std::atomic<int> ran{0};
+    std::atomic<bool> late{false};
+    general::async_performer performer(true);
+    performer.post([&] {
+        std::this_thread::sleep_for(200ms);
+        ++ran;
+    });
+    for (int i = 0; i < 5; ++i)
+        performer.post([&] { ++ran; });
+    performer.finish_tasks();
+    EXPECT_EQ(6, ran.load());
+    performer.post([&] { late = true; });
+    std::this_thread::sleep_for(50ms);
+    EXPECT_FALSE(late);
+}

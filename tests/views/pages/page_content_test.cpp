@@ -208,15 +208,22 @@ TEST_F(page_content, the_process_page_shows_and_frees_the_status_texts)
     EXPECT_EQ(1, SendMessageW(page.hwnd(), messages::installations_done, 0, 0));
 }
 
+// The counters given before the page shows, then others that arrive while it
+// shows: the texts follow.
 TEST_F(page_content, the_first_uninstall_step_writes_the_counters_as_the_locale_does)
 {
     uninstall_step1_view page;
     page.set_counters({32267948, 302113, 126279});
     show(page);
-    EXPECT_NE(page.label_at(IDC_TEXT8)->text().find(format_counter(32267948)), std::wstring::npos);
-    const std::wstring& added = page.label_at(IDC_TEXT9)->text();
-    EXPECT_NE(added.find(format_counter(302113)), std::wstring::npos) << added;
-    EXPECT_NE(added.find(format_counter(126279)), std::wstring::npos) << added;
+    for (const protection_counters& counters :
+         {protection_counters{32267948, 302113, 126279}, protection_counters{41234567, 4321, 765}}) {
+        page.set_counters(counters);
+        EXPECT_NE(page.label_at(IDC_TEXT8)->text().find(format_counter(counters.total)), std::wstring::npos);
+        const std::wstring& added = page.label_at(IDC_TEXT9)->text();
+        EXPECT_NE(added.find(format_counter(counters.added5days)), std::wstring::npos) << added;
+        EXPECT_NE(added.find(format_counter(counters.removed5days)), std::wstring::npos) << added;
+        EXPECT_EQ(window_text(GetDlgItem(page.hwnd(), IDC_TEXT8)), page.label_at(IDC_TEXT8)->text());
+    }
 }
 
 TEST(counter_format, groups_digits_as_each_locale_does)
