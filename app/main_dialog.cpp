@@ -69,6 +69,16 @@ UINT message_of(self_message message)
 // The background thread's word that the counters are in; private to the dialog.
 constexpr UINT counters_arrived = WM_APP + 1;
 
+install_flow::page first_page_of(launch_mode mode)
+{
+    switch (mode) {
+    case launch_mode::install: return page::start;
+    case launch_mode::uninstall: return page::step1;
+    case launch_mode::uninstalled: return page::uninstalled;
+    }
+    return page::none;
+}
+
 bool is_child_or_self(HWND parent, HWND window)
 {
     return parent && window && (parent == window || IsChild(parent, window));
@@ -125,6 +135,11 @@ CMainDlg::~CMainDlg()
     // The last events go out now, with the window already gone; each send is
     // bounded by the statistics requests' time-outs.
     finish_tasks();
+}
+
+void CMainDlg::prefetch_first_page(launch_mode mode)
+{
+    pages_.prefetch(first_page_of(mode));
 }
 
 bool CMainDlg::pre_translate_message(MSG& message)
@@ -203,7 +218,12 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
     if (flow_.mode() == launch_mode::uninstall)
         fetch_counters();
     load_theme();
-    // On top before the first page exists: Wine ignores the topmost request of a
+    // The first page is built, hidden, before the window shows: a window on
+    // screen that is still busy building its page would not answer meanwhile.
+    // The steps of "/u" are made fresh when they show.
+    if (flow_.mode() != launch_mode::uninstall)
+        pages_.prepare(hwnd(), first_page_of(flow_.mode()));
+    // On top before the first page shows: Wine ignores the topmost request of a
     // dialog that already shows a child page. Nothing is painted in between.
     bring_to_front();
     apply(flow_.initialised(), {WM_INITDIALOG, 0, mode});

@@ -54,6 +54,10 @@ public:
     // The dialog's template in the executable's resources.
     static constexpr int template_id = 129;
 
+    // Starts decoding the images of the first page `mode` shows, so they are
+    // ready when the window built meanwhile asks for them. Before create().
+    void prefetch_first_page(launch_mode mode);
+
     bool pre_translate_message(MSG& message) override;
     bool on_idle() override;
 

@@ -52,30 +52,47 @@ void pages::set_counters(const protection_counters& counters)
         view(step).set_counters(counters);
 }
 
+void pages::prefetch(page which)
+{
+    if (which != page::none)
+        view(which).prefetch_images();
+}
+
 void pages::show(HWND parent, page which, bool fresh)
 {
     if (which == page::none)
         return;
     base_view& target = view(which);
-    if (!target.hwnd() || fresh) {
-        if (!target.create(parent)) {
-            general::log::error(
-                (boost::wformat(L"[main] the %1% page could not be created (error %2%)") % install_flow::name_of(which) %
-                 GetLastError())
-                    .str());
-            return;
-        }
-        SetWindowTextW(target.hwnd(), install_flow::name_of(which));
-        RECT client{};
-        GetClientRect(parent, &client);
-        MoveWindow(target.hwnd(), 0, 0, client.right - client.left, client.bottom - client.top, TRUE);
-    }
+    if ((!target.hwnd() || fresh) && !create(parent, which))
+        return;
     if (current_ != which) {
         if (HWND before = window(current_))
             ShowWindow(before, SW_HIDE);
     }
     ShowWindow(target.hwnd(), SW_SHOW);
     current_ = which;
+}
+
+void pages::prepare(HWND parent, page which)
+{
+    if (which != page::none && !view(which).hwnd())
+        create(parent, which);
+}
+
+bool pages::create(HWND parent, page which)
+{
+    base_view& target = view(which);
+    if (!target.create(parent)) {
+        general::log::error((boost::wformat(L"[main] the %1% page could not be created (error %2%)") %
+                             install_flow::name_of(which) % GetLastError())
+                                .str());
+        return false;
+    }
+    SetWindowTextW(target.hwnd(), install_flow::name_of(which));
+    RECT client{};
+    GetClientRect(parent, &client);
+    MoveWindow(target.hwnd(), 0, 0, client.right - client.left, client.bottom - client.top, TRUE);
+    return true;
 }
 
 void pages::destroy(page which)

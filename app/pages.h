@@ -27,6 +27,12 @@ public:
     // counters at creation). A window that cannot be created leaves the page
     // invisible (and logged); the flow goes on.
     void show(HWND parent, install_flow::page which, bool fresh = false);
+    // Creates the window of `which` in `parent` without showing it, when it has
+    // none; show() then only shows it.
+    void prepare(HWND parent, install_flow::page which);
+    // Starts decoding the images of `which` in the background, ahead of its
+    // first show (see base_view::prefetch_images).
+    void prefetch(install_flow::page which);
     void destroy(install_flow::page which);
     void destroy_all();
 
@@ -39,6 +45,9 @@ public:
 
 private:
     base_view& view(install_flow::page which) const;
+    // Creates the page's window over `parent`'s client area, hidden; false (and
+    // logged) when it cannot be created.
+    bool create(HWND parent, install_flow::page which);
 
     static constexpr std::size_t count = 12;
     std::array<std::unique_ptr<base_view>, count> views_;

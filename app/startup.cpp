@@ -89,6 +89,7 @@ int run(HINSTANCE instance, const std::wstring& command_line, int show_command,
     loop_registration registration(loop);
     const launch_mode mode = parse_launch_mode(command_line);
     auto dialog = std::make_unique<CMainDlg>(&own);
+    dialog->prefetch_first_page(mode);
     HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);
     if (!window)
         return 0;

@@ -15,6 +15,7 @@
 #include "general/windows/resource.h"
 #include "general/windows/system.h"
 #include "general/windows/ui/window_layer.h"
+#include "resources/resource_ids.h"
 #include "views/theme.h"
 
 base_view::base_view(std::wstring name, int template_id) : base_ui_element(std::move(name)), template_id_(template_id)
@@ -63,21 +64,51 @@ void base_view::load_png(int id, const std::wstring& type, general::ui::image& t
     target = general::ui::image::from_bytes(resource.data(), resource.size());
 }
 
-void base_view::load_images()
+std::vector<int> base_view::still_images() const
 {
-    load_png(130, L"PNG", logo_);
+    std::vector<int> ids{IDR_PNG_LOGO};
     const page_layout wanted = layout();
     for (const auto& picture : wanted.pictures)
-        if (picture.image != 130 && !images_.count(picture.image))
-            load_png(picture.image, L"PNG", images_[picture.image]);
+        ids.push_back(picture.image);
     for (const auto& button : wanted.buttons)
-        if (!images_.count(button.face))
-            load_png(button.face, L"PNG", images_[button.face]);
+        ids.push_back(button.face);
+    std::sort(ids.begin(), ids.end());
+    ids.erase(std::unique(ids.begin(), ids.end()), ids.end());
+    return ids;
+}
+
+void base_view::prefetch_images()
+{
+    if (prefetched_.valid())
+        return;
+    prefetched_ = std::async(std::launch::async, [ids = still_images()] {
+        std::map<int, general::ui::image> decoded;
+        for (const int id : ids) {
+            const general::windows::resource::handle resource(GetModuleHandleW(nullptr),
+                                                              static_cast<std::uint16_t>(id), L"PNG");
+            decoded[id] = general::ui::image::from_bytes(resource.data(), resource.size());
+        }
+        return decoded;
+    });
+}
+
+void base_view::load_images()
+{
+    if (prefetched_.valid()) {
+        // Once only: a page created again decodes its own.
+        for (auto& [id, decoded] : prefetched_.get())
+            (id == IDR_PNG_LOGO ? logo_ : images_[id]) = std::move(decoded);
+    }
+    for (const int id : still_images()) {
+        general::ui::image& target = id == IDR_PNG_LOGO ? logo_ : images_[id];
+        if (!target)
+            load_png(id, L"PNG", target);
+    }
 }
 
 const general::ui::image& base_view::image_of(int id) const
 {
-    if (id == 130)
+    if (id == IDR_PNG_LOGO)
         return logo_;
     const auto found = images_.find(id);
     if (found == images_.end())

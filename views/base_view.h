@@ -18,6 +18,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <future>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -110,6 +111,13 @@ public:
 
     // Keeps the counters for the page's texts; a live page shows them at once.
     void set_counters(const protection_counters& counters);
+
+    // Starts decoding the page's still images (those load_images() decodes) on
+    // a background thread, so the first create() takes them ready instead of
+    // decoding them itself; a start-up builds the window meanwhile. GDI+ must
+    // be started and stay so until the page is created or destroyed. A failed
+    // decoding throws from create() as decoding there would.
+    void prefetch_images();
     const protection_counters& counters() const noexcept { return counters_; }
 
     // Widgets of the live page, by control id; null when the page has none there.
@@ -180,6 +188,8 @@ protected:
     std::map<int, general::ui::image> images_;
 
 private:
+    // The images of the layout load_images() decodes, by resource id.
+    std::vector<int> still_images() const;
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) final;
     void initialise();
     void apply(const page_layout& layout);
@@ -190,6 +200,7 @@ private:
     int template_id_;
     protection_counters counters_;
     general::ui::image logo_;
+    std::future<std::map<int, general::ui::image>> prefetched_;
     std::map<int, std::unique_ptr<general::ui::label>> labels_;
     std::map<int, std::unique_ptr<general::ui::hyperlink>> links_;
     std::map<int, std::unique_ptr<general::ui::button>> buttons_;

@@ -158,7 +158,9 @@ void label::auto_size()
 
 void label::redraw(const RECT& before)
 {
-    if (!hwnd())
+    // A label nobody sees (its page is still being built, or hidden) is painted
+    // whole when it shows; painting now would only cost the start-up its time.
+    if (!hwnd() || !IsWindowVisible(hwnd()))
         return;
     // The label never erases: the page must paint its background again under the
     // old and the new extent, or a changed text would show over the old one.
