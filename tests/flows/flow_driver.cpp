@@ -328,6 +328,21 @@ void installer_run::wait_text(int control, const std::wstring& part, std::chrono
     }
 }
 
+void installer_run::keep_answering(std::chrono::milliseconds duration, std::chrono::milliseconds bound)
+{
+    HWND window = main_window(bound);
+    for (const auto end = clock::now() + duration; clock::now() < end && IsWindow(window);) {
+        DWORD_PTR answer = 0;
+        const auto sent = clock::now();
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(bound.count()), &answer) &&
+            IsWindow(window))
+            fail("the window did not answer within " + seconds(bound) + " after " +
+                 std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(sent - (end - duration)).count()) +
+                 " ms");
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
 void installer_run::dialog_cancel(std::chrono::milliseconds bound)
 {
     PostMessageW(main_window(bound), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

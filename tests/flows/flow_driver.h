@@ -70,6 +70,9 @@ public:
     // Waits until the control `control` of the current page has a window text
     // holding `part`.
     void wait_text(int control, const std::wstring& part, std::chrono::milliseconds bound);
+    // For `duration`, or until the window has gone, the main window answers
+    // every message sent to it within `bound`.
+    void keep_answering(std::chrono::milliseconds duration, std::chrono::milliseconds bound);
     // The Cancel command of the main window (Escape, the close box).
     void dialog_cancel(std::chrono::milliseconds bound);
     // Waits for a message box titled `caption`, answers it with `command`

@@ -33,7 +33,7 @@ namespace {
 using namespace std::chrono_literals;
 
 struct step {
-    enum kind { page, press, choose, box, cancel_command, pause, shows } what;
+    enum kind { page, press, choose, box, cancel_command, pause, shows, answering } what;
     std::wstring name; // the page's key, or the message box's caption
     int control = 0;   // the button or radio button, or the box's answer
     std::wstring text = {}; // part of the box's text
@@ -64,6 +64,11 @@ step cancel_command()
 step shows(int control, const std::wstring& text)
 {
     return {step::shows, {}, control, text, 20s};
+}
+// For longer than a statistics request may take, the window answers at once.
+step answering()
+{
+    return {step::answering, {}, 0, {}, 6s};
 }
 // Time for the installer to get on (the local download is done in well under it).
 step pause(std::chrono::seconds length)
@@ -128,6 +133,8 @@ std::string describe(const step& s)
         return "Cancel command";
     case step::pause:
         return "pause";
+    case step::answering:
+        return "the window keeps answering";
     case step::shows:
         return "wait for control " + std::to_string(s.control) + " to show \"" +
                general::windows::wide_to_utf8(s.text) + "\"";
@@ -159,6 +166,9 @@ void perform(flows::installer_run& run, const step& s)
         break;
     case step::shows:
         run.wait_text(s.control, s.text, s.bound);
+        break;
+    case step::answering:
+        run.keep_answering(s.bound, 2s);
         break;
     }
 }
@@ -359,7 +369,7 @@ std::vector<scenario> scenarios()
          .archiver_installed = true},
         {.name = "statistics_server_never_answers",
          .environment = {statistics_silent},
-         .steps = archiver_alone({page(L"process", prompt), page(L"finish"), press(IDOK)}),
+         .steps = archiver_alone({page(L"process", prompt), answering(), page(L"finish"), press(IDOK)}),
          .archiver_installed = true},
         {.name = "uninstall_keep_while_the_statistics_server_never_answers",
          .arguments = L"/u",
