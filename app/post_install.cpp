@@ -9,6 +9,7 @@
 
 #include "app/configuration.h"
 #include "general/log/log.h"
+#include "general/translation/translation.h"
 #include "general/log/path_checks.h"
 #include "general/windows/private_folder.h"
 #include "general/windows/registry.h"
@@ -207,9 +208,8 @@ void start_tray(HWND owner, const product_descriptor& product, const std::wstrin
         log.info(L"tray path is " + path);
         if (system.start_program(path))
             return;
-        const std::wstring text = L"starting of " + path + L" failed";
-        log.info(text);
-        system.show_error(owner, text, caption);
+        log.info(L"starting of " + path + L" failed");
+        system.show_error(owner, general::translation::translate(L"MainDlg", L"starting of %1% failed", {path}), caption);
     } catch (const std::exception& error) {
         log.error(L"starting the tray failed: " + general::windows::to_wide(error.what()));
     }

@@ -4,6 +4,7 @@
 
 #include "app/configuration.h"
 #include "general/log/log.h"
+#include "general/translation/translation.h"
 #include "general/windows/registry.h"
 #include "general/windows/system.h"
 
@@ -16,10 +17,6 @@ const wchar_t* const archiver_image = L"Quobex.exe";
 const wchar_t* const fallback_language = L"English";
 constexpr std::size_t initial_buckets = 8;
 constexpr int locale_buffer = 64;
-
-const wchar_t* const running_text =
-    L"It seems like you have Quobex running at the moment. Please close Quobex and other programs that may be "
-    L"running, then click \"Retry\" to proceed with the installation.";
 
 bool is_table_country(const std::wstring& country)
 {
@@ -121,7 +118,10 @@ archiver_check_system default_archiver_check_system()
 bool check_archiver_running(HWND dialog, const std::wstring& caption, const archiver_check_system& system)
 {
     while (system.archiver_running()) {
-        if (!system.retry(dialog, running_text, caption)) {
+        const std::wstring text = general::translation::translate(
+            L"MainDlg", L"It seems like you have Quobex running at the moment. Please close Quobex and other programs "
+                        L"that may be running, then click \"Retry\" to proceed with the installation.");
+        if (!system.retry(dialog, text, caption)) {
             DestroyWindow(dialog);
             PostQuitMessage(0);
             return true;

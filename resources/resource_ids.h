@@ -22,7 +22,7 @@
 /* Text resources. */
 #define IDR_THEME                   133   /* type "THEME": the default theme */
 #define IDR_LANGUAGES               209   /* type "LST": the language list */
-#define IDR_TS_EN_GB                210   /* type "TS" */
+#define IDR_TS_EN_GB                210   /* type "TS"; the others' ids are in languages.lst */
 #define IDR_TS_PT_BR                211   /* type "TS" */
 
 /* Dialog templates. */

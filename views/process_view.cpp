@@ -60,7 +60,8 @@ void process_view::show_status(LPARAM text)
 {
     if (!text)
         return;
-    status_ = messages::take_text(text);
+    // The workers post their words in English; the page says them in the user's.
+    status_ = tr(messages::take_text(text));
     if (!SetDlgItemTextW(hwnd(), IDC_STATUS, status_.c_str())) {
         MessageBeep(MB_OK);
         SetFocus(GetDlgItem(hwnd(), IDC_STATUS));

@@ -1,5 +1,7 @@
 #include "workers/products_downloader.h"
 
+#include "general/translation/translation.h"
+
 #include <algorithm>
 #include <condition_variable>
 #include <limits>
@@ -137,7 +139,8 @@ void products_downloader::fetch(const product_descriptor& product, std::stop_tok
     info(boost::str(boost::wformat(L"processing %1%") % product.url));
     if (folder_.empty())
         throw std::runtime_error("no folder to download into");
-    workers::post_text_reliably(window_, messages::downloading_installation, L"Downloading", stop);
+    workers::post_text_reliably(window_, messages::downloading_installation,
+                                general::translation::noop(L"ProcessView", L"Downloading"), stop);
     stop_ = stop;
     total_ = 0;
     received_ = 0;

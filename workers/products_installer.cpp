@@ -1,5 +1,7 @@
 #include "workers/products_installer.h"
 
+#include "general/translation/translation.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -46,7 +48,8 @@ std::wstring products_installer::children_temp()
 void products_installer::install(const product_descriptor& product, std::stop_token stop)
 {
     info(boost::str(boost::wformat(L"processing %1%") % product.name));
-    workers::post_text_reliably(window_, messages::installing_product, L"Installing", stop);
+    workers::post_text_reliably(window_, messages::installing_product,
+                                general::translation::noop(L"ProcessView", L"Installing"), stop);
 
     const std::string name = general::windows::to_narrow(product.name);
     if (folder_.empty()) {

@@ -23,7 +23,8 @@ void read_line(std::wstring_view line, std::vector<language_list_entry>& entries
     const auto fields = split_fields(line);
     if (fields.size() < 3)
         return;
-    entries.push_back({std::wstring(fields[0]), std::wstring(fields[1]), std::wstring(fields[2])});
+    entries.push_back({std::wstring(fields[0]), std::wstring(fields[1]), std::wstring(fields[2]),
+                       fields.size() > 3 ? std::wstring(fields[3]) : std::wstring()});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -51,8 +52,18 @@ bool read_bytes(const std::filesystem::path& path, std::string& bytes)
     return true;
 }
 
+std::wstring embedded_text(std::uint16_t id, const wchar_t* type)
+{
+    const windows::resource::handle resource(GetModuleHandleW(nullptr), id, type);
+    return windows::utf8_to_wide(resource.bytes());
+}
+
 void load_catalogue(language& selected)
 {
+    if (selected.catalogue_resource != 0) {
+        selected.contexts = read_catalogue(embedded_text(selected.catalogue_resource, L"TS"));
+        return;
+    }
     const std::filesystem::path& path = selected.catalogue_path;
     std::error_code ignored;
     if (!std::filesystem::exists(path, ignored))
@@ -71,33 +82,37 @@ language_table read_directory_list(const std::filesystem::path& directory)
         return languages;
     for (auto& entry : read_language_list(windows::utf8_to_wide(bytes))) {
         auto path = directory / (boost::wformat(L"ui_%1%.ts") % entry.code).str();
-        languages.emplace(std::move(entry.code),
-                          language{std::move(entry.english_name), std::move(entry.native_name), std::move(path), {}});
+        languages.emplace(std::move(entry.code), language{std::move(entry.english_name),
+                                                          std::move(entry.native_name), std::move(path), 0, {}});
     }
     return languages;
 }
 
-std::uint16_t catalogue_id(const std::wstring& code)
+std::uint16_t catalogue_id(const language_list_entry& entry)
 {
-    return code == L"pt" || code == L"pt_BR" ? 211 : 210;
+    if (!entry.catalogue.empty()) {
+        const unsigned long id = std::stoul(entry.catalogue);
+        if (id == 0 || id > 0xFFFF)
+            throw std::out_of_range("catalogue resource id");
+        return static_cast<std::uint16_t>(id);
+    }
+    return entry.code == L"pt" || entry.code == L"pt_BR" ? 211 : 210;
 }
 
-std::wstring embedded_text(std::uint16_t id, const wchar_t* type)
-{
-    const windows::resource::handle resource(GetModuleHandleW(nullptr), id, type);
-    return windows::utf8_to_wide(resource.bytes());
-}
-
-language_table read_embedded_table()
+// The table of the embedded list, and its codes in the list's order. The
+// catalogues are read when their language is selected: one of them per run.
+std::pair<language_table, std::vector<std::wstring>> read_embedded_table()
 {
     language_table languages;
+    std::vector<std::wstring> order;
     for (auto& entry : read_language_list(embedded_text(209, L"LST"))) {
-        context_table contexts = read_catalogue(embedded_text(catalogue_id(entry.code), L"TS"));
-        languages.emplace(
-            std::move(entry.code),
-            language{std::move(entry.english_name), std::move(entry.native_name), {}, std::move(contexts)});
+        const std::uint16_t id = catalogue_id(entry);
+        if (!languages.emplace(entry.code, language{std::move(entry.english_name), std::move(entry.native_name), {}, id, {}})
+                 .second)
+            continue;
+        order.push_back(std::move(entry.code));
     }
-    return languages;
+    return {std::move(languages), std::move(order)};
 }
 
 } // namespace
@@ -196,12 +211,27 @@ void swap_languages(language_table& languages)
 void load_embedded_translations() noexcept
 {
     try {
-        language_table languages = read_embedded_table();
+        auto [languages, order] = read_embedded_table();
         swap_languages(languages);
-        set_language(user_locale_code());
+        set_language(best_language(order, user_locale_code()));
     } catch (...) {
         // The catalogue is optional comfort: without it every text shows in English.
     }
+}
+
+std::wstring best_language(const std::vector<std::wstring>& listed, const std::wstring& wanted)
+{
+    if (std::find(listed.begin(), listed.end(), wanted) != listed.end())
+        return wanted;
+    const auto language_of = [](const std::wstring& code) { return code.substr(0, code.find(L'_')); };
+    const std::wstring language = language_of(wanted);
+    if (!language.empty()) {
+        const auto same = std::find_if(listed.begin(), listed.end(),
+                                       [&](const std::wstring& code) { return language_of(code) == language; });
+        if (same != listed.end())
+            return *same;
+    }
+    return fallback_code;
 }
 
 } // namespace general::translation

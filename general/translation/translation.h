@@ -10,6 +10,7 @@
 // All functions act on the one process-wide manager, created on first use. It
 // takes no lock: it is filled on the user-interface thread before the first page
 // exists and only read afterwards, from any thread.
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <functional>
@@ -26,6 +27,8 @@ struct language {
     std::wstring native_name;
     // The catalogue file; empty for a language read from the embedded resources.
     std::filesystem::path catalogue_path;
+    // The embedded catalogue (resource type "TS"); 0 for a catalogue file.
+    std::uint16_t catalogue_resource = 0;
     // Empty until the catalogue is loaded; a non-empty table means loaded.
     context_table contexts;
 };
@@ -103,14 +106,29 @@ std::wstring translate(const std::wstring& context, const std::wstring& source,
 void set_language(const std::wstring& code);
 void swap_languages(language_table& languages);
 
-// Builds the language table from the embedded language list (resource "LST" 209)
-// and catalogues ("TS" 211 for "pt" and "pt_BR", 210 for every other code),
-// replaces the manager's table with it and selects the user's language. Any
-// failure abandons the rest of the set-up silently: one while reading the
-// resources (a missing resource, malformed XML) leaves the manager as it was, one
-// while selecting leaves the new table with no language current. Never throws.
+// Builds the language table from the embedded language list (resource "LST"
+// 209): each line's catalogue is the "TS" resource its fourth field names, or,
+// on a line without one, 211 for "pt" and "pt_BR" and 210 for every other
+// code. Replaces the manager's table with it and selects the language
+// best_language picks for the user's locale; only that catalogue is read. Any
+// failure abandons the rest of the set-up silently: one while reading the list
+// leaves the manager as it was, one while selecting (a missing resource,
+// malformed XML) leaves the new table with no language current. Never throws.
 // User-interface thread, before the first page exists.
 void load_embedded_translations() noexcept;
+
+// The code of `listed` (in the language list's order) for the locale `wanted`
+// ("de_AT"): `wanted` itself when listed, else the first listed code of the
+// same language ("de_DE"), else "en_GB".
+std::wstring best_language(const std::vector<std::wstring>& listed, const std::wstring& wanted);
+
+// Marks `source` as a text that `context` translates when it shows it (a word a
+// worker posts to a page, say), so the check of the catalogues finds it where it
+// is written. Returns `source`.
+constexpr const wchar_t* noop(const wchar_t* context, const wchar_t* source) noexcept
+{
+    return (void)context, source;
+}
 
 // ---------------------------------------------------------------- locale ---
 

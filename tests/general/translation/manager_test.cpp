@@ -165,7 +165,7 @@ TEST_F(manager_files, swapping_tables_exchanges_them_and_clears_the_selection)
 {
     manager m(resources);
     general::translation::language_table table;
-    table[L"en_GB"] = {L"English", L"English", {}, {{L"A", {{L"a", L"translated"}}}}};
+    table[L"en_GB"] = {L"English", L"English", {}, 0, {{L"A", {{L"a", L"translated"}}}}};
     m.swap_languages(table);
     EXPECT_TRUE(table.empty());
     m.set_language(L"en_GB");
