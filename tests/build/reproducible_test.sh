@@ -12,9 +12,9 @@ source "$(dirname "$0")/../../tools/lib.sh"
 first=$1 second=$2
 
 started=$SECONDS
-qel_build_in "$first" i686 OFF installer >/dev/null
+qel_build_in "$first" i686 OFF installer
 rm -rf "$second"
-qel_build_in "$second" i686 OFF installer >/dev/null
+qel_build_in "$second" i686 OFF installer
 echo "the second build took $((SECONDS - started)) s with the update of the first"
 
 status=0
