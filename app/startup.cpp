@@ -9,6 +9,7 @@
 #include <boost/format.hpp>
 
 #include "app/launch_mode.h"
+#include "build_identity.h"
 #include "app/main_dialog.h"
 #include "general/log/file.h"
 #include "general/log/log.h"
@@ -112,7 +113,8 @@ int entry(HINSTANCE instance, const wchar_t* command_line, int show_command)
             return relaunched_exit_code;
         }
 
-        general::log::info(L"Started");
+        // One line that says which build this is, for a support request.
+        general::log::info(L"Started, version " QEL_VERSION L", commit " QEL_COMMIT);
         // Outlives the dialog and its message loop, which copy from it.
         const auto own = hold_own_image();
         try {

@@ -7,7 +7,7 @@ QEL_PACKAGES=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 xvfb x11-apps imagemagick xdotool
-  libboost-dev googletest openssl osslsigncode wixl python3 curl locales
+  libboost-dev googletest openssl osslsigncode wixl python3 curl locales git
   clang libclang-rt-14-dev
 )
 
@@ -48,14 +48,21 @@ qel_wine64() {
 
 # qel_build <arch> <tests ON|OFF> [target...]: configures and builds one tree under build/.
 qel_build() {
-  local arch=$1 tests=$2 dir=$QEL_BUILD/$1 targets=()
+  local arch=$1 tests=$2
   shift 2
+  qel_build_in "$QEL_BUILD/$arch" "$arch" "$tests" "$@"
+}
+
+# qel_build_in <folder> <arch> <tests ON|OFF> [target...]: the same in any folder.
+qel_build_in() {
+  local dir=$1 arch=$2 tests=$3 targets=()
+  shift 3
   [ $# -gt 0 ] && targets=(--target "$@")
   cmake -S "$QEL_ROOT" -B "$dir" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$QEL_ROOT/cmake/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DQEL_BUILD_TESTS="$tests" >/dev/null ||
-    qel_die "configuring the $arch build failed"
-  cmake --build "$dir" -j "$(nproc)" "${targets[@]}" || qel_die "the $arch build failed"
+    qel_die "configuring the $arch build in $dir failed"
+  cmake --build "$dir" -j "$(nproc)" "${targets[@]}" || qel_die "the $arch build in $dir failed"
 }
 
 # Creates the private Wine prefix once, with a virtual desktop so windows get a

@@ -9,6 +9,8 @@
 #include <iostream>
 #include <string>
 
+#include "general/windows/handle.h"
+#include "general/windows/signature.h"
 #include "general/windows/text.h"
 #include "resources/resource_ids.h"
 #include "tests/flows/flow_driver.h"
@@ -26,6 +28,20 @@ protected:
     void SetUp() override { flows::clean_machine(); }
     void TearDown() override { flows::clean_machine(); }
 };
+
+// The flows run the installer signed as a release is, so whatever the
+// signature changes in the file (its headers' checksum and signature entry,
+// bytes after the last section), the check of the running image and the copy
+// meet it.
+TEST(installer_under_test, is_signed_by_the_test_signer)
+{
+    const general::windows::unique_file file{CreateFileW(flows::installer_path().c_str(), GENERIC_READ,
+                                                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)};
+    ASSERT_TRUE(file) << "cannot open the installer under test";
+    const auto check = general::windows::check_file_signature(file.get(), flows::installer_path());
+    EXPECT_EQ(check.status, 0) << "the installer under test is not validly signed";
+    EXPECT_EQ(check.signer, (general::windows::publisher{L"qel test signer", L"qel test CA"}));
+}
 
 TEST_F(held_installer, the_copy_beside_the_product_is_the_program_that_ran)
 {

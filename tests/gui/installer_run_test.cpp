@@ -65,6 +65,24 @@ struct started_process {
     DWORD id = 0;
 };
 
+// A text of the installer's version resource (US English), narrowed; empty when missing.
+std::string installer_version_text(const std::wstring& name)
+{
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(installer_path().c_str(), &ignored);
+    std::vector<unsigned char> info(size);
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring query = L"\\StringFileInfo\\040904B0\\" + name;
+    if (size == 0 || !GetFileVersionInfoW(installer_path().c_str(), 0, size, info.data()) ||
+        !VerQueryValueW(info.data(), query.c_str(), &value, &length) || !value)
+        return {};
+    std::string text;
+    for (const wchar_t* c = static_cast<const wchar_t*>(value); *c; ++c)
+        text += static_cast<char>(*c);
+    return text;
+}
+
 started_process start_installer(const std::wstring& arguments)
 {
     std::wstring command_line = L"\"" + installer_path() + L"\"";
@@ -181,9 +199,15 @@ TEST_P(installer_run, shows_its_window_and_ends_with_the_exit_code_of_its_mode)
             messages.push_back(line.substr(bar + 2, line.size() - bar - 3));
     }
     ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ("Started", messages.front());
+    // The first line names the build as its version resource does.
+    const std::string version = installer_version_text(L"ProductVersion");
+    const std::string commit = installer_version_text(L"Commit");
+    EXPECT_EQ("1.0.41", version);
+    EXPECT_FALSE(commit.empty());
+    EXPECT_EQ("Started, version " + version + ", commit " + commit, messages.front());
     EXPECT_EQ("Stopped", messages.back());
-    EXPECT_EQ(1, std::count(messages.begin(), messages.end(), "Started"));
+    EXPECT_EQ(1, std::count_if(messages.begin(), messages.end(),
+                               [](const std::string& m) { return m.starts_with("Started"); }));
     EXPECT_EQ(1, std::count(messages.begin(), messages.end(), "Stopped"));
 }
 

@@ -5,6 +5,7 @@
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
 
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -60,6 +61,10 @@ TEST(version_information, names_the_product_in_us_english)
     EXPECT_EQ(version_string(info, L"ProductVersion"), L"1.0.41");
     EXPECT_EQ(version_string(info, L"OriginalFilename"), L"installer.exe");
     EXPECT_EQ(version_string(info, L"CompanyName"), L"Varnhelm");
+    // The commit the build came from: a full hash, marked when the files had
+    // changes not committed; "unknown" for sources outside a git checkout.
+    EXPECT_TRUE(std::regex_match(version_string(info, L"Commit"), std::wregex(L"[0-9a-f]{40}(-modified)?|unknown")))
+        << version_string(info, L"Commit");
 
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", &value, &length));
     ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
