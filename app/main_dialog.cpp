@@ -383,7 +383,7 @@ void CMainDlg::apply(const effect& e, const input& in)
     case effect::report_installation_error: {
         const std::wstring text = messages::take_text(in.lparam);
         MessageBoxW(hwnd(), text.empty() ? L"installation failed" : text.c_str(), installer_caption().c_str(),
-                    MB_OK | MB_ICONERROR);
+                    MB_OK | MB_ICONERROR | general::translation::message_box_direction());
         break;
     }
     case effect::hide_dialog:
@@ -458,7 +458,8 @@ void CMainDlg::warn_protection_installed()
         L"We have detected that you already have %1% installed, you cannot proceed to install %2% until you have "
         L"uninstalled %3%",
         {installed_name_, protection_display_name(), installed_name_});
-    MessageBoxW(hwnd(), text.c_str(), installer_caption().c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(hwnd(), text.c_str(), installer_caption().c_str(),
+                MB_OK | MB_ICONERROR | general::translation::message_box_direction());
 }
 
 void CMainDlg::run_post_install_actions()

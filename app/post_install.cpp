@@ -170,7 +170,7 @@ system_functions default_system_functions()
     return {
         [](const std::wstring& program) { return general::windows::start_program(program); },
         [](HWND owner, const std::wstring& text, const std::wstring& caption) {
-            MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR);
+            MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | general::translation::message_box_direction());
         },
         [](const std::wstring& address) { return general::windows::open_address(address); },
     };

@@ -110,7 +110,7 @@ archiver_check_system default_archiver_check_system()
     return {
         [] { return general::windows::is_process_running(archiver_image, 0, true); },
         [](HWND owner, const std::wstring& text, const std::wstring& caption) {
-            return MessageBoxW(owner, text.c_str(), caption.c_str(), MB_ICONWARNING | MB_RETRYCANCEL) == IDRETRY;
+            return MessageBoxW(owner, text.c_str(), caption.c_str(), MB_ICONWARNING | MB_RETRYCANCEL | general::translation::message_box_direction()) == IDRETRY;
         },
     };
 }

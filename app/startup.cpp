@@ -11,6 +11,7 @@
 #include "app/launch_mode.h"
 #include "build_identity.h"
 #include "app/main_dialog.h"
+#include "general/translation/translation.h"
 #include "general/log/file.h"
 #include "general/log/log.h"
 #include "general/windows/com.h"
@@ -89,6 +90,10 @@ int run(HINSTANCE instance, const std::wstring& command_line, int show_command,
     message_loop loop;
     loop_registration registration(loop);
     const launch_mode mode = parse_launch_mode(command_line);
+    // A language written right to left mirrors every window made from now on:
+    // the dialog, and the pages and controls inside it, which inherit it.
+    if (general::translation::is_right_to_left(general::translation::embedded_choice()))
+        SetProcessDefaultLayout(LAYOUT_RTL);
     auto dialog = std::make_unique<CMainDlg>(&own);
     dialog->prefetch_first_page(mode);
     HWND window = dialog->create(instance, CMainDlg::template_id, nullptr, mode);

@@ -3,12 +3,17 @@
 QEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QEL_BUILD=${QEL_BUILD:-$QEL_ROOT/build}
 
+# Fonts with the glyphs of the catalogues' scripts (Chinese, Japanese, Thai,
+# Arabic, Persian, Hebrew, Georgian, Armenian), which Wine finds through
+# fontconfig; the gallery and the tests that draw pages need them.
+QEL_FONT_PACKAGES=(fonts-wqy-microhei fonts-noto-core fonts-thai-tlwg)
 QEL_PACKAGES=(
   cmake ninja-build
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 xvfb x11-apps imagemagick xdotool
   libboost-dev googletest openssl osslsigncode wixl python3 curl locales git
   clang libclang-rt-14-dev
+  "${QEL_FONT_PACKAGES[@]}"
 )
 
 # The message goes to standard error and, when that is somewhere else (a CI log

@@ -17,6 +17,7 @@
 #include "general/windows/ui/window_layer.h"
 #include "resources/resource_ids.h"
 #include "views/theme.h"
+#include "views/ui/text_fit.h"
 
 base_view::base_view(std::wstring name, int template_id) : base_ui_element(std::move(name)), template_id_(template_id)
 {
@@ -174,7 +175,13 @@ void base_view::apply(const page_layout& layout)
         widget->set_extended_style(general::ui::hyperlink::command_button_style);
     }
     for (const auto& item : layout.radios) {
-        SetDlgItemTextW(hwnd(), item.control, tr(item.source, item.arguments).c_str());
+        const std::wstring text = tr(item.source, item.arguments);
+        SetDlgItemTextW(hwnd(), item.control, text.c_str());
+        if (HWND radio = GetDlgItem(hwnd(), item.control); radio && general::ui::reading_order(hwnd())) {
+            // Mirrored, the circle goes right; the text must read right to left too.
+            SetWindowLongPtrW(radio, GWL_EXSTYLE, GetWindowLongPtrW(radio, GWL_EXSTYLE) | WS_EX_RTLREADING);
+        }
+        fit_radio(item.control, text);
         if (item.checked)
             CheckDlgButton(hwnd(), item.control, BST_CHECKED);
     }
@@ -186,6 +193,7 @@ void base_view::apply(const page_layout& layout)
         widget->set_text(tr(item.source));
         buttons_[item.control] = std::move(widget);
     }
+    give_room();
 }
 
 void base_view::set_counters(const protection_counters& counters)
@@ -200,6 +208,121 @@ void base_view::refresh_texts()
     for (const auto& item : layout().texts)
         if (auto* widget = label_at(item.control))
             widget->set_text(tr(item.source, item.arguments));
+}
+
+namespace {
+
+constexpr int edge_margin = 4;
+constexpr int control_gap = 2;
+
+RECT box_in_page(HWND page, HWND control)
+{
+    RECT box{};
+    GetWindowRect(control, &box);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+bool shown(HWND control)
+{
+    return (GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+} // namespace
+
+int base_view::free_below(HWND control) const
+{
+    const RECT box = box_in_page(hwnd(), control);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    LONG limit = client.bottom - edge_margin;
+    for (HWND other = GetWindow(hwnd(), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+        if (other == control || !shown(other))
+            continue;
+        const RECT r = box_in_page(hwnd(), other);
+        if (r.left < box.right && r.right > box.left && r.top >= box.bottom - 1)
+            limit = std::min(limit, r.top - control_gap);
+    }
+    return std::max<LONG>(0, limit - box.bottom);
+}
+
+int base_view::free_right(HWND control) const
+{
+    const RECT box = box_in_page(hwnd(), control);
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    LONG limit = client.right - edge_margin;
+    for (HWND other = GetWindow(hwnd(), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+        if (other == control || !shown(other))
+            continue;
+        const RECT r = box_in_page(hwnd(), other);
+        if (r.top < box.bottom && r.bottom > box.top && r.left >= box.right - 1)
+            limit = std::min(limit, r.left - control_gap);
+    }
+    return std::max<LONG>(0, limit - box.right);
+}
+
+void base_view::give_room()
+{
+    for (auto& [control, label] : labels_) {
+        const SIZE room = label->room();
+        const int wanted = label->wanted_height();
+        if (wanted > room.cy) {
+            const int extra = std::min<int>(wanted - room.cy, free_below(label->hwnd()));
+            if (extra > 0)
+                label->set_room({room.cx, room.cy + extra});
+        }
+    }
+    for (auto& [control, button] : buttons_) {
+        RECT client{};
+        GetClientRect(button->hwnd(), &client);
+        const int wanted = button->wanted_width();
+        if (wanted > client.right) {
+            const int extra = std::min<int>(wanted - client.right, free_right(button->hwnd()));
+            if (extra > 0)
+                button->set_width(client.right + extra);
+        }
+    }
+}
+
+void base_view::fit_radio(int control, const std::wstring& text)
+{
+    HWND radio = GetDlgItem(hwnd(), control);
+    if (!radio)
+        return;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(radio, WM_GETFONT, 0, 0));
+    const UINT format = (GetWindowLongPtrW(radio, GWL_STYLE) & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
+    SIZE room = radio_text_room(radio);
+    if (format == DT_WORDBREAK && !general::ui::text_fits(radio, font, text, format, room)) {
+        // Down into free space first, where the text wraps onto more lines.
+        const general::windows::window_dc dc{radio};
+        const general::windows::selected_object selected{dc.get(), font};
+        RECT measured{0, 0, room.cx, 0};
+        DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &measured, DT_WORDBREAK | DT_CALCRECT);
+        const int extra = std::min<int>(measured.bottom - room.cy, free_below(radio));
+        if (extra > 0) {
+            const RECT box = box_in_page(hwnd(), radio);
+            SetWindowPos(radio, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            room = radio_text_room(radio);
+        }
+    }
+    LOGFONTW wanted{};
+    if (!font || general::ui::text_fits(radio, font, text, format, room) || !GetObjectW(font, sizeof wanted, &wanted))
+        return;
+    const LOGFONTW chosen = general::ui::fitting_font(radio, wanted, text, format, room);
+    auto& owned = radio_fonts_[control];
+    owned.reset(CreateFontIndirectW(&chosen));
+    SendMessageW(radio, WM_SETFONT, reinterpret_cast<WPARAM>(owned.get()), TRUE);
+}
+
+SIZE base_view::radio_text_room(HWND radio)
+{
+    RECT client{};
+    GetClientRect(radio, &client);
+    // The circle and the gap the system leaves between it and the text.
+    const int circle = GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE) * 2;
+    return {client.right - client.left - circle, client.bottom - client.top};
 }
 
 std::wstring base_view::tr(const std::wstring& source, const std::vector<std::wstring>& arguments) const
@@ -280,29 +403,89 @@ text_span span_of(HWND page, HWND control, HFONT font, const std::wstring& text,
 
 } // namespace
 
-void base_view::keep_apart(std::initializer_list<int> line)
+void base_view::lay_out_line(std::initializer_list<int> line)
 {
-    std::optional<int> end_of_previous;
+    struct piece {
+        HWND window;
+        general::ui::label* text;
+        general::ui::hyperlink* link;
+        int width;
+    };
+    std::vector<piece> pieces;
     for (const int control : line) {
         HWND window = GetDlgItem(hwnd(), control);
-        text_span span{};
-        if (const auto* text = label_at(control); text && window)
-            span = span_of(hwnd(), window, text->font(), text->text(), text->format());
-        else if (const auto* link = link_at(control); link && window)
-            span = span_of(hwnd(), window, link->font(), link->label(), 0);
-        else
+        if (!window)
             continue;
-        if (end_of_previous && span.left < *end_of_previous + span.blank) {
-            const int shift = *end_of_previous + span.blank - span.left;
-            RECT box{};
-            GetWindowRect(window, &box);
-            MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&box), 2);
-            SetWindowPos(window, nullptr, box.left + shift, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            span.left += shift;
-            span.right += shift;
+        if (auto* text = label_at(control)) {
+            text->set_room({text->room().cx, text->room().cy});
+            pieces.push_back({window, text, nullptr, std::max(0, general::ui::text_width(window, text->font(), text->text()))});
+        } else if (auto* link = link_at(control)) {
+            pieces.push_back({window, nullptr, link, link->wanted_width()});
         }
-        end_of_previous = span.right;
     }
+    if (pieces.empty())
+        return;
+    const int blank = std::max(0, general::ui::text_width(pieces.front().window,
+                                                          pieces.front().text ? pieces.front().text->font()
+                                                                              : pieces.front().link->font(),
+                                                          L" "));
+    // The line may run from the control before it to the one after it (the
+    // buttons), or to the page's margins.
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    LONG left_limit = edge_margin;
+    LONG right_limit = client.right - edge_margin;
+    RECT band = box_in_page(hwnd(), pieces.front().window);
+    for (const auto& each : pieces) {
+        const RECT box = box_in_page(hwnd(), each.window);
+        band.top = std::min(band.top, box.top);
+        band.bottom = std::max(band.bottom, box.bottom);
+    }
+    const RECT first = box_in_page(hwnd(), pieces.front().window);
+    const RECT last = box_in_page(hwnd(), pieces.back().window);
+    for (HWND other = GetWindow(hwnd(), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
+        const bool in_line = std::any_of(pieces.begin(), pieces.end(), [&](const piece& p) { return p.window == other; });
+        if (in_line || !shown(other))
+            continue;
+        const RECT r = box_in_page(hwnd(), other);
+        if (r.top >= band.bottom || r.bottom <= band.top)
+            continue;
+        if (r.right <= first.left + 1)
+            left_limit = std::max(left_limit, r.right + control_gap * 2);
+        else if (r.left >= last.left)
+            right_limit = std::min(right_limit, r.left - control_gap * 2);
+    }
+    int total = blank * static_cast<int>(pieces.size() - 1);
+    for (const auto& each : pieces)
+        total += each.width;
+    const int room = right_limit - left_limit;
+    if (total > room) {
+        // Smaller, in proportion: each piece gets its share of the room.
+        const double share = static_cast<double>(room - blank * static_cast<int>(pieces.size() - 1)) /
+                             std::max(1, total - blank * static_cast<int>(pieces.size() - 1));
+        total = blank * static_cast<int>(pieces.size() - 1);
+        for (auto& each : pieces) {
+            const int width = static_cast<int>(each.width * share);
+            if (each.text) {
+                each.text->set_room({width, each.text->room().cy});
+                each.width = std::max(0, general::ui::text_width(each.window, each.text->font(), each.text->text()));
+            } else {
+                each.link->set_room(width);
+                each.width = box_in_page(hwnd(), each.window).right - box_in_page(hwnd(), each.window).left;
+            }
+            total += each.width;
+        }
+    }
+    // Where the template ended the line, as far as the room allows.
+    const LONG end = std::min<LONG>(right_limit, last.left + pieces.back().width);
+    LONG x = std::max<LONG>(left_limit, end - total);
+    for (const auto& each : pieces) {
+        const RECT box = box_in_page(hwnd(), each.window);
+        SetWindowPos(each.window, nullptr, x, box.top, each.width, box.bottom - box.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        x += each.width + blank;
+    }
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void base_view::set_picture(int control, const general::ui::image& picture)
@@ -310,6 +493,11 @@ void base_view::set_picture(int control, const general::ui::image& picture)
     HWND target = GetDlgItem(hwnd(), control);
     if (!target)
         return;
+    // A page mirrored for a language written right to left keeps its pictures
+    // the right way round: the control keeps its mirrored place, not its drawing.
+    const LONG_PTR extended = GetWindowLongPtrW(target, GWL_EXSTYLE);
+    if (extended & WS_EX_LAYOUTRTL)
+        SetWindowLongPtrW(target, GWL_EXSTYLE, extended & ~WS_EX_LAYOUTRTL);
     general::windows::unique_bitmap owned = to_hbitmap(picture);
     HBITMAP bitmap = owned.get();
     const auto previous = reinterpret_cast<HBITMAP>(

@@ -127,6 +127,9 @@ public:
     // The page's header line (control 1001), if it has one.
     general::ui::label* header() const { return label_at(header_control); }
 
+    // The room a radio button leaves its text: its client area less the circle.
+    static SIZE radio_text_room(HWND radio);
+
     static constexpr int header_control = 1001;
     static constexpr int logo_control = 1000;
     static constexpr int archiver_logo_control = 1024;
@@ -169,11 +172,12 @@ protected:
     // show_archiver_only when it is not.
     void show_chosen_products();
 
-    // Keeps a line of texts and links (left to right) from running into each
-    // other where the system's fonts are wider than the layout was drawn for:
-    // each control whose text would start closer than a blank to the text before
-    // it moves right by the difference. Controls never move left.
-    void keep_apart(std::initializer_list<int> line);
+    // Lays a line of texts and links (in reading order) out as one line of
+    // words: each as wide as its text, a blank apart, ending where the template
+    // ended it, between the controls before and after it on that line (or the
+    // page's margins); a line too long for that room is set smaller, each piece
+    // in proportion. The texts are single-line labels.
+    void lay_out_line(std::initializer_list<int> line);
 
     const general::ui::image& image_of(int id) const;
     // A GDI bitmap made from `picture` with an opaque black background colour.
@@ -195,6 +199,18 @@ private:
     void apply(const page_layout& layout);
     // Sets the texts of the live labels anew from the layout.
     void refresh_texts();
+    // A radio button's text that does not fit beside its circle takes free
+    // space below it, where it may wrap, else is set smaller.
+    void fit_radio(int control, const std::wstring& text);
+    // Wrapped labels whose texts need more lines take free space below them,
+    // buttons whose texts are wider take free space beside them; whatever
+    // still does not fit is set smaller by its widget.
+    void give_room();
+    // How far `control` may grow down or to the right, in pixels, without
+    // touching another visible control of the page or coming closer than a
+    // small margin to the page's edge.
+    int free_below(HWND control) const;
+    int free_right(HWND control) const;
     void release_pictures();
 
     int template_id_;
@@ -205,6 +221,7 @@ private:
     std::map<int, std::unique_ptr<general::ui::hyperlink>> links_;
     std::map<int, std::unique_ptr<general::ui::button>> buttons_;
     std::map<int, general::windows::unique_bitmap> pictures_;
+    std::map<int, general::windows::unique_font> radio_fonts_; // radios set smaller to fit
 };
 
 // "%1% %2%" of the fixed maker and product names, as the uninstall pages and the

@@ -27,17 +27,16 @@ cancel_view::cancel_view(link_addresses addresses)
 
 page_layout cancel_view::layout() const
 {
-    constexpr UINT right = DT_RIGHT | DT_VCENTER | DT_WORDBREAK;
     page_layout page;
     page.pictures = pictures;
     page.texts = {
         {IDC_TEXT1, L"text", line, L"ATTENTION QUOBEX IS NOT INSTALLED YET"},
         {IDC_TEXT2, L"text", line, L"Are you sure you want to 'Cancel' the installation ?"},
-        {IDC_TEXT3, L"text", line,
+        {IDC_TEXT3, L"text", DT_VCENTER | DT_WORDBREAK,
          L"Click 'Install' or close this window if you want to finish to 'Install' Quobex and make your selection."},
         {IDC_TEXT4, L"text", line, L"Click 'Cancel' again below to quit without installing Quobex."},
-        {IDC_AGREE_TEXT, L"footer_text", right, L"By clicking Install you agree to the"},
-        {IDC_AND_TEXT, L"footer_text", right, L"and"},
+        {IDC_AGREE_TEXT, L"footer_text", line, L"By clicking Install you agree to the"},
+        {IDC_AND_TEXT, L"footer_text", line, L"and"},
     };
     page.links = {
         {IDC_PROTECTION_LICENCE_LINK, L"%1% End User Licence", addresses_.protection_licence,
@@ -78,8 +77,8 @@ bool cancel_view::command(int control)
 void cancel_view::initialised()
 {
     // The licence sentence runs over two lines of texts and links.
-    keep_apart({IDC_AGREE_TEXT, IDC_ARCHIVER_LICENCE_LINK});
-    keep_apart({IDC_AGREEMENT_LINK, IDC_AND_TEXT, IDC_PROTECTION_LICENCE_LINK});
+    lay_out_line({IDC_AGREE_TEXT, IDC_ARCHIVER_LICENCE_LINK});
+    lay_out_line({IDC_AGREEMENT_LINK, IDC_AND_TEXT, IDC_PROTECTION_LICENCE_LINK});
 }
 
 abandon_view::abandon_view() : base_view(L"AbandonView", IDD_ABANDON_VIEW) {}

@@ -1,6 +1,7 @@
 #include "views/start_view.h"
 
 #include "app/messages.h"
+#include "general/translation/translation.h"
 #include "general/windows/settings.h"
 #include "resources/resource_ids.h"
 
@@ -14,7 +15,6 @@ start_view::start_view(link_addresses addresses)
 page_layout start_view::layout() const
 {
     constexpr UINT line = DT_SINGLELINE | DT_VCENTER;
-    constexpr UINT right = DT_RIGHT | DT_VCENTER | DT_WORDBREAK;
     page_layout page;
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO},          {IDC_ARCHIVER_LOGO, IDR_PNG_ARCHIVER_LOGO},
                      {IDC_BULLET_LEFT1, IDR_PNG_CHECK}, {IDC_BULLET_LEFT2, IDR_PNG_CHECK},
@@ -27,8 +27,8 @@ page_layout start_view::layout() const
         {IDC_TEXT4, L"big_text", line, L"100% Free forever"},
         {IDC_TEXT5, L"big_text", line, L"Trusted search results"},
         {IDC_TEXT6, L"big_text", line, L"For Windows browsers"},
-        {IDC_AGREE_TEXT, L"footer_text", right, L"By clicking Install you agree to the"},
-        {IDC_AND_TEXT, L"footer_text", right, L"and"},
+        {IDC_AGREE_TEXT, L"footer_text", line, L"By clicking Install you agree to the"},
+        {IDC_AND_TEXT, L"footer_text", line, L"and"},
     };
     page.links = {
         {IDC_ARCHIVER_LICENCE_LINK, L"Quobex End User Licence", addresses_.archiver_licence},
@@ -78,8 +78,8 @@ bool start_view::command(int control)
 void start_view::initialised()
 {
     // The licence sentence runs over two lines of texts and links.
-    keep_apart({IDC_AGREE_TEXT, IDC_ARCHIVER_LICENCE_LINK});
-    keep_apart({IDC_AGREEMENT_LINK, IDC_AND_TEXT, IDC_PROTECTION_LICENCE_LINK});
+    lay_out_line({IDC_AGREE_TEXT, IDC_ARCHIVER_LICENCE_LINK});
+    lay_out_line({IDC_AGREEMENT_LINK, IDC_AND_TEXT, IDC_PROTECTION_LICENCE_LINK});
 }
 
 void start_view::install()
@@ -88,7 +88,7 @@ void start_view::install()
     const bool archiver_only = radio_checked(IDC_ARCHIVER_ONLY_RADIO);
     if (!both && !archiver_only) {
         MessageBoxW(hwnd(), tr(L"Please first select an install above").c_str(), tr(L"Warning").c_str(),
-                    MB_ICONINFORMATION);
+                    MB_ICONINFORMATION | general::translation::message_box_direction());
         return;
     }
     post_to_root(messages::start, both ? 1 : 0, archiver_only ? 1 : 0);

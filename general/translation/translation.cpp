@@ -219,6 +219,29 @@ void load_embedded_translations() noexcept
     }
 }
 
+std::wstring embedded_choice() noexcept
+{
+    try {
+        std::vector<std::wstring> order;
+        for (auto& entry : read_language_list(embedded_text(209, L"LST")))
+            order.push_back(std::move(entry.code));
+        return best_language(order, user_locale_code());
+    } catch (...) {
+        return fallback_code;
+    }
+}
+
+unsigned int message_box_direction()
+{
+    return is_right_to_left(manager::instance().current_code()) ? MB_RTLREADING | MB_RIGHT : 0;
+}
+
+bool is_right_to_left(const std::wstring& code)
+{
+    const std::wstring language = code.substr(0, code.find(L'_'));
+    return language == L"ar" || language == L"he" || language == L"fa";
+}
+
 std::wstring best_language(const std::vector<std::wstring>& listed, const std::wstring& wanted)
 {
     if (std::find(listed.begin(), listed.end(), wanted) != listed.end())

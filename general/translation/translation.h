@@ -122,6 +122,18 @@ void load_embedded_translations() noexcept;
 // same language ("de_DE"), else "en_GB".
 std::wstring best_language(const std::vector<std::wstring>& listed, const std::wstring& wanted);
 
+// The code of the embedded catalogue load_embedded_translations selects for the
+// user's locale; "en_GB" when the list cannot be read. Never throws.
+std::wstring embedded_choice() noexcept;
+
+// Whether the language of `code` ("ar_SA") is written right to left: Arabic,
+// Hebrew and Persian, whose pages are mirrored.
+bool is_right_to_left(const std::wstring& code);
+
+// MB_RTLREADING | MB_RIGHT when the current language is written right to
+// left, for the flags of a message box; 0 otherwise.
+unsigned int message_box_direction();
+
 // Marks `source` as a text that `context` translates when it shows it (a word a
 // worker posts to a page, say), so the check of the catalogues finds it where it
 // is written. Returns `source`.

@@ -52,9 +52,17 @@ protected:
 
 TEST_F(main_dialog_init, uninstall_captions_are_translated_for_the_users_locale)
 {
-    EXPECT_EQ(caption_for(launch_mode::uninstall, L"pt", L"BR"), L"Instalador Varnhelm Sentovar");
-    EXPECT_EQ(caption_for(launch_mode::uninstalled, L"pt", L"BR"), L"Instalador Varnhelm Sentovar");
-    EXPECT_EQ(caption_for(launch_mode::uninstall, L"pt", L"PT"), L"Varnhelm Sentovar Installer");
+    // The catalogue's own words for the caption, filled with the product.
+    const auto caption_in = [](const wchar_t* code) {
+        general::translation::set_language(code);
+        return general::translation::translate(L"MainDlg", L"%1% Installer", {L"Varnhelm Sentovar"});
+    };
+    const std::wstring brazilian = caption_for(launch_mode::uninstall, L"pt", L"BR");
+    EXPECT_NE(brazilian, L"Varnhelm Sentovar Installer");
+    EXPECT_EQ(brazilian, caption_in(L"pt_BR"));
+    EXPECT_EQ(caption_for(launch_mode::uninstalled, L"pt", L"BR"), brazilian);
+    EXPECT_EQ(caption_for(launch_mode::uninstall, L"de", L"AT"), caption_in(L"de_DE")) << "by its language";
+    EXPECT_EQ(caption_for(launch_mode::uninstall, L"ko", L"KR"), L"Varnhelm Sentovar Installer");
     EXPECT_EQ(caption_for(launch_mode::install, L"pt", L"BR"), L"Quobex Varnhelm Installer") << "never translated";
 }
 

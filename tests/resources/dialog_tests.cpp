@@ -226,7 +226,7 @@ const std::vector<page_spec>& pages()
         {205, "uninstall", {
             {1000, kind::picture, 118, 19, 15, 13},
             {1001, kind::text, 40, 64, 311, 38},
-            {1021, kind::text, 56, 109, 295, 20},
+            {1021, kind::text, 56, 109, 295, 17},
             {1022, kind::text, 56, 126, 295, 23},
             {1, kind::ok, 311, 183, 74, 24},
             {2, kind::push, 24, 193, 50, 14},
@@ -241,7 +241,7 @@ const std::vector<page_spec>& pages()
             {1024, kind::picture, 19, 28, 15, 13},
             {1017, kind::text, 24, 74, 348, 8},
             {1018, kind::text, 24, 106, 337, 8},
-            {1019, kind::text, 24, 126, 348, 8},
+            {1019, kind::text, 24, 118, 348, 22},
             {1020, kind::text, 24, 145, 348, 8},
             {1008, kind::text, 78, 185, 135, 8},
             {1011, kind::text, 123, 196, 26, 8},

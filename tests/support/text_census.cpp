@@ -25,15 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The layout of any page, through the one subclass that may ask for it.
-page_layout layout_of(const base_view& page)
-{
-    struct peek : base_view {
-        static page_layout of(const base_view& p) { return (p.*(&peek::layout))(); }
-    };
-    return peek::of(page);
-}
-
 std::string read_source(const fs::path& file)
 {
     std::ifstream in(file, std::ios::binary);
@@ -137,6 +128,15 @@ void scan(const fs::path& file, const std::string& folder, std::vector<passed_te
 }
 
 } // namespace
+
+page_layout layout_of(const base_view& page)
+{
+    // Through the one subclass that may ask for it.
+    struct peek : base_view {
+        static page_layout of(const base_view& p) { return (p.*(&peek::layout))(); }
+    };
+    return peek::of(page);
+}
 
 std::vector<std::unique_ptr<base_view>> every_page()
 {

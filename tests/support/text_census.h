@@ -20,6 +20,9 @@ struct passed_text {
 // One object of every page, as the main dialog makes them.
 std::vector<std::unique_ptr<base_view>> every_page();
 
+// What `page` lays out (its protected layout()).
+page_layout layout_of(const base_view& page);
+
 // The texts of the layouts of every page.
 std::vector<passed_text> layout_texts();
 

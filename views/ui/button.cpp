@@ -1,5 +1,7 @@
 #include "views/ui/button.h"
 
+#include "views/ui/text_fit.h"
+
 #include <objidl.h>
 
 #include <gdiplus.h>
@@ -44,7 +46,11 @@ bool button::attach(HWND control)
 void button::set_face(Gdiplus::Image* face, const text_settings& settings)
 {
     face_ = face;
+    wanted_font_ = settings.font;
     font_.reset(CreateFontIndirectW(&settings.font));
+    reduced_ = false;
+    wrapped_ = false;
+    fit();
     colors_ = {settings.normal_color, settings.selected_color, settings.active_color, settings.disabled_color};
     repaint();
 }
@@ -54,7 +60,67 @@ void button::set_text(const std::wstring& text)
     text_ = text;
     if (hwnd())
         SetWindowTextW(hwnd(), text_.c_str());
+    fit();
     repaint();
+}
+
+UINT button::drawing_format() const
+{
+    return wrapped_ ? (format_ & ~(DT_SINGLELINE | DT_END_ELLIPSIS)) | DT_WORDBREAK | DT_VCENTER : format_;
+}
+
+RECT button::text_area() const
+{
+    RECT area{};
+    GetClientRect(hwnd(), &area);
+    area.left += 10;
+    area.right -= 10;
+    return area;
+}
+
+int button::wanted_width() const
+{
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const general::windows::unique_font font{CreateFontIndirectW(&wanted_font_)};
+    const int text = text_width(hwnd(), font.get(), text_);
+    const RECT area = text_area();
+    return text < 0 ? client.right : text + (client.right - (area.right - area.left)) + 2;
+}
+
+void button::set_width(int width)
+{
+    RECT window{};
+    GetWindowRect(hwnd(), &window);
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    font_.reset(CreateFontIndirectW(&wanted_font_));
+    reduced_ = false;
+    wrapped_ = false;
+    fit();
+    repaint();
+}
+
+void button::fit()
+{
+    if (!hwnd() || !font_ || text_.empty())
+        return;
+    const RECT area = text_area();
+    const SIZE room{area.right - area.left, area.bottom - area.top};
+    const UINT single = format_ & ~DT_END_ELLIPSIS;
+    if (!reduced_ && !wrapped_ && text_fits(hwnd(), font_.get(), text_, single, room))
+        return;
+    wrapped_ = false;
+    LOGFONTW chosen = fitting_font(hwnd(), wanted_font_, text_, single, room, 0.85);
+    general::windows::unique_font font{CreateFontIndirectW(&chosen)};
+    if (!text_fits(hwnd(), font.get(), text_, single, room)) {
+        // Two lines, where one would have to be too small to read.
+        const UINT lines = (single & ~DT_SINGLELINE) | DT_WORDBREAK | DT_VCENTER;
+        chosen = fitting_font(hwnd(), wanted_font_, text_, lines, room);
+        font.reset(CreateFontIndirectW(&chosen));
+        wrapped_ = true;
+    }
+    font_ = std::move(font);
+    reduced_ = chosen.lfHeight != wanted_font_.lfHeight;
 }
 
 void button::set_format(UINT format)
@@ -162,14 +228,11 @@ void button::paint(HDC dc)
     }
     if (text_.empty())
         return;
-    RECT text_area = client;
-    text_area.left += 10;
-    text_area.right -= 10;
     general::windows::saved_dc_state state{dc};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, text_color());
     general::windows::selected_object font{dc, font_.get()};
-    draw_text(dc, text_, text_area, format_);
+    draw_text(dc, text_, text_area(), drawing_format() | reading_order(hwnd()));
 }
 
 void button::set_pressed(bool pressed)

@@ -62,6 +62,20 @@ public:
     bool checked() const noexcept { return checked_; }
     // The colour the text is painted in now.
     COLORREF text_color() const noexcept;
+    HFONT font() const noexcept { return font_.get(); }
+    // Where the text goes: the client area less a margin at either side.
+    RECT text_area() const;
+    // The DrawText flags the text is drawn with: the format, or wrapped lines
+    // where one line would have been too small (see fit).
+    UINT drawing_format() const;
+    // Whether the text is set smaller than the theme's size to fit (see
+    // views/ui/text_fit.h).
+    bool reduced() const noexcept { return reduced_; }
+    // The button's width in which the text would fit at the theme's size.
+    int wanted_width() const;
+    // Makes the button `width` pixels wide (the page found free space beside
+    // it) and sets the font anew.
+    void set_width(int width);
 
 protected:
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
@@ -70,10 +84,14 @@ private:
     void paint(HDC dc);
     void set_pressed(bool pressed);
     void repaint();
+    void fit();
 
     Gdiplus::Image* face_ = nullptr;
     std::wstring text_;
     general::windows::unique_font font_;
+    LOGFONTW wanted_font_{};
+    bool reduced_ = false;
+    bool wrapped_ = false;
     UINT format_ = default_format;
     button_colors colors_;
     bool pressed_ = false;

@@ -3,12 +3,14 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
 #include "general/windows/registry.h"
 #include "general/windows/system.h"
 #include "views/ui/label.h"
+#include "views/ui/text_fit.h"
 
 namespace general::ui {
 
@@ -124,6 +126,7 @@ bool hyperlink::attach(HWND control)
         return false;
     colors_ = read_link_colors();
     font_.reset(underlined_link_font());
+    GetObjectW(font_.get(), sizeof wanted_font_, &wanted_font_);
     if (label_.empty()) {
         // Until the page gives a label, the template's text is the link's.
         const int length = GetWindowTextLengthW(control);
@@ -166,6 +169,24 @@ void hyperlink::fit_to_label()
     GetWindowRect(hwnd(), &place);
     SetWindowPos(hwnd(), nullptr, 0, 0, width + 2, place.bottom - place.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int hyperlink::wanted_width() const
+{
+    const general::windows::unique_font font{CreateFontIndirectW(&wanted_font_)};
+    return text_width(hwnd(), font.get(), label_) + 2;
+}
+
+void hyperlink::set_room(int width)
+{
+    if (!hwnd() || label_.empty())
+        return;
+    const LOGFONTW chosen =
+        fitting_font(hwnd(), wanted_font_, label_, DT_SINGLELINE, {std::max(1, width - 2), 1 << 16});
+    font_.reset(CreateFontIndirectW(&chosen));
+    reduced_ = chosen.lfHeight != wanted_font_.lfHeight;
+    fit_to_label();
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void hyperlink::set_visited(bool visited)
@@ -283,7 +304,7 @@ void hyperlink::paint()
     SetTextColor(dc, text_color());
     general::windows::selected_object font{dc, font_.get()};
     const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
-    UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
+    UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP | reading_order(hwnd());
     if ((style & SS_TYPEMASK) == SS_CENTER)
         format |= DT_CENTER;
     else if ((style & SS_TYPEMASK) == SS_RIGHT)

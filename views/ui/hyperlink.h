@@ -50,6 +50,13 @@ public:
     void set_extended_style(DWORD style) noexcept { extended_style_ = style; }
     // Marks the link visited (or not) and repaints it in that colour.
     void set_visited(bool visited);
+    // At most `width` pixels for the label (the page has no more room on its
+    // line): a label wider than that at the system's size is set smaller
+    // (views/ui/text_fit.h). The link keeps its left edge and takes its
+    // label's width.
+    void set_room(int width);
+    // The label's width in the system's size of the link font.
+    int wanted_width() const;
 
     const std::wstring& address() const noexcept { return address_; }
     const std::wstring& label() const noexcept { return label_; }
@@ -57,6 +64,7 @@ public:
     DWORD extended_style() const noexcept { return extended_style_; }
     const link_colors& colors() const noexcept { return colors_; }
     HFONT font() const noexcept { return font_.get(); }
+    bool reduced() const noexcept { return reduced_; }
     // The colour the text is painted in now.
     COLORREF text_color() const noexcept { return visited_ ? colors_.visited : colors_.link; }
     // The tooltip that shows the address; null until the mouse has first moved
@@ -80,6 +88,8 @@ private:
     bool tracking_ = false;
     link_colors colors_;
     general::windows::unique_font font_;
+    LOGFONTW wanted_font_{};
+    bool reduced_ = false;
     general::windows::ui::unique_window tooltip_;
 };
 

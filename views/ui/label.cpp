@@ -1,5 +1,7 @@
 #include "views/ui/label.h"
 
+#include "views/ui/text_fit.h"
+
 namespace general::ui {
 
 namespace {
@@ -73,6 +75,9 @@ bool label::attach(HWND control)
         return false;
     const LONG_PTR extended = GetWindowLongPtrW(control, GWL_EXSTYLE);
     SetWindowLongPtrW(control, GWL_EXSTYLE, extended | WS_EX_TRANSPARENT);
+    RECT client{};
+    GetClientRect(control, &client);
+    room_ = {client.right - client.left, client.bottom - client.top};
     return true;
 }
 
@@ -80,7 +85,10 @@ void label::set_text_settings(const text_settings& settings, bool redraw_now)
 {
     const RECT before = hwnd() ? placement_in_parent(hwnd()) : RECT{};
     color_ = settings.normal_color;
+    wanted_font_ = settings.font;
     font_.reset(CreateFontIndirectW(&settings.font));
+    reduced_ = false;
+    fit();
     auto_size();
     if (redraw_now)
         redraw(before);
@@ -92,6 +100,7 @@ void label::set_text(const std::wstring& text)
     text_ = text;
     if (hwnd())
         SetWindowTextW(hwnd(), text_.c_str());
+    fit();
     auto_size();
     redraw(before);
 }
@@ -136,7 +145,62 @@ void label::paint()
     SetBkMode(paint.get(), TRANSPARENT);
     SetTextColor(paint.get(), color_);
     general::windows::selected_object font{paint.get(), font_.get()};
-    draw_text(paint.get(), text_, client, format_);
+    draw_text(paint.get(), text_, client, format_ | reading_order(hwnd()));
+}
+
+bool label::fits() const
+{
+    return !hwnd() || !wanted_font_ || text_fits(hwnd(), font_.get(), text_, format_, room_);
+}
+
+int label::wanted_height() const
+{
+    if (!hwnd() || !wanted_font_ || text_.empty() || !(format_ & DT_WORDBREAK))
+        return 0;
+    const general::windows::unique_font font{CreateFontIndirectW(&*wanted_font_)};
+    const general::windows::window_dc dc{hwnd()};
+    if (!font || !dc.get())
+        return 0;
+    const general::windows::selected_object selected{dc.get(), font.get()};
+    RECT measured{0, 0, room_.cx, 0};
+    DrawTextW(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &measured,
+              (format_ & ~DT_VCENTER) | DT_CALCRECT);
+    return measured.bottom;
+}
+
+void label::set_room(SIZE room)
+{
+    if (!hwnd() || !wanted_font_)
+        return;
+    const RECT before = placement_in_parent(hwnd());
+    room_ = room;
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd(), &window);
+    GetClientRect(hwnd(), &client);
+    const SIZE frame{(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    SetWindowPos(hwnd(), nullptr, 0, 0, room.cx + frame.cx, room.cy + frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Measured again from the theme's size.
+    font_.reset(CreateFontIndirectW(&*wanted_font_));
+    reduced_ = false;
+    fit();
+    auto_size();
+    redraw(before);
+}
+
+void label::fit()
+{
+    if (!hwnd() || !wanted_font_ || room_.cx <= 0)
+        return;
+    if (!reduced_ && text_fits(hwnd(), font_.get(), text_, format_, room_))
+        return; // the common case: the theme's own size
+    const LOGFONTW chosen = fitting_font(hwnd(), *wanted_font_, text_, format_, room_);
+    LOGFONTW current{};
+    if (GetObjectW(font_.get(), sizeof current, &current) && current.lfHeight == chosen.lfHeight)
+        return;
+    font_.reset(CreateFontIndirectW(&chosen));
+    reduced_ = chosen.lfHeight != wanted_font_->lfHeight;
 }
 
 void label::auto_size()

@@ -3,10 +3,14 @@
 // Takes over an existing static control of a page (see window_layer.h for the
 // handler convention); the control keeps its id, position and size, except that
 // a single-line label grows or shrinks to its text's width, keeping its left edge.
+// A text that does not fit the room the template gave the control (its width
+// for a single line, its size for wrapped lines) is set a size or two smaller
+// (views/ui/text_fit.h).
 // User-interface thread only.
 #include <winsock2.h>
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "general/windows/gdi.h"
@@ -40,6 +44,18 @@ public:
     UINT format() const noexcept { return format_; }
     COLORREF color() const noexcept { return color_; }
     HFONT font() const noexcept { return font_.get(); }
+    // Whether the text is set smaller than the theme's size to fit.
+    bool reduced() const noexcept { return reduced_; }
+    // Whether the text fits the room the template gave the control, in the
+    // font it is set in; true before the theme's font is given.
+    bool fits() const;
+    // The height wrapped lines of the text take at the theme's size in the
+    // control's width; 0 for a single line or before the font is given.
+    int wanted_height() const;
+    // Gives the text other room (the page found free space around the
+    // control): resizes the control to it and sets the font anew.
+    void set_room(SIZE room);
+    SIZE room() const noexcept { return room_; }
 
 protected:
     bool handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
@@ -47,6 +63,9 @@ protected:
 private:
     void paint();
     void auto_size();
+    // Makes the font the largest of the theme's family and size, or below, in
+    // which the text fits the room.
+    void fit();
     // Repaints the page under `before` (the extent before a change) and under the
     // label now, then the label.
     void redraw(const RECT& before);
@@ -55,6 +74,9 @@ private:
     COLORREF color_;
     general::windows::unique_font font_;
     UINT format_ = default_format;
+    std::optional<LOGFONTW> wanted_font_; // the theme's, once set
+    SIZE room_{};                         // the control's client size in the template
+    bool reduced_ = false;
 };
 
 // Where the text of a wrapped, vertically centred label starts: for a text

@@ -1,6 +1,6 @@
 // Renders every page of the installer into PNG pictures, for people to look at:
 //
-//     page_gallery <folder> <language>      (language: en_GB, pt_BR)
+//     page_gallery <folder> <language>      (a code of the language list: en_GB, de_DE, ...)
 //
 // Each page is shown in a window made from the main dialog's template, as the
 // installer shows it, and the window is copied from the screen into
@@ -98,6 +98,9 @@ int render(const std::filesystem::path& folder, const std::wstring& language)
 {
     std::filesystem::create_directories(folder);
     load_look(language);
+    // As the installer does for such a language: every window mirrored.
+    if (general::translation::is_right_to_left(language))
+        SetProcessDefaultLayout(LAYOUT_RTL);
     int failures = 0;
     for (const auto& entry : pages) {
         test_support::page_host host;

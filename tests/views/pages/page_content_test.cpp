@@ -12,6 +12,7 @@
 #include "app/messages.h"
 #include "tests/support/child_program.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/text_census.h"
 #include "views/cancel_view.h"
 #include "views/counter_format.h"
 #include "views/progress.h"
@@ -27,32 +28,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// Every page.
-std::vector<std::unique_ptr<base_view>> every_page()
-{
-    std::vector<std::unique_ptr<base_view>> pages;
-    pages.push_back(std::make_unique<start_view>(link_addresses{}));
-    pages.push_back(std::make_unique<process_view>());
-    pages.push_back(std::make_unique<finish_view>());
-    pages.push_back(std::make_unique<error_view>());
-    pages.push_back(std::make_unique<uninstall_view>());
-    pages.push_back(std::make_unique<uninstalled_view>());
-    pages.push_back(std::make_unique<cancel_view>(link_addresses{}));
-    pages.push_back(std::make_unique<abandon_view>());
-    pages.push_back(std::make_unique<uninstall_step1_view>());
-    pages.push_back(std::make_unique<uninstall_step2_view>());
-    pages.push_back(std::make_unique<uninstall_step3_view>());
-    return pages;
-}
-
-// The layout of any page, through the one test subclass that reaches it.
-page_layout layout_of(const base_view& page)
-{
-    struct peek : base_view {
-        static page_layout of(const base_view& p) { return (p.*(&peek::layout))(); }
-    };
-    return peek::of(page);
-}
+using test_support::every_page;
+using test_support::layout_of;
 
 class page_content : public page_test {};
 
@@ -123,12 +100,16 @@ TEST_F(page_content, every_translation_a_page_uses_fits_its_placeholders)
 TEST_F(page_content, pages_in_portuguese_show_the_catalogue_texts)
 {
     general::translation::set_language(L"pt_BR");
+    const auto& catalogue = general::translation::manager::instance().languages().at(L"pt_BR").contexts;
     start_view start{{}};
     show(start);
-    EXPECT_EQ(start.button_at(IDOK)->text(), L"Instalar ");
+    EXPECT_EQ(start.button_at(IDOK)->text(), catalogue.at(L"StartView").at(L"Install"));
+    EXPECT_NE(start.button_at(IDOK)->text(), L"Install");
     uninstalled_view uninstalled;
     show(uninstalled);
-    EXPECT_EQ(uninstalled.header()->text(), L"Removemos Sentovar do seu computador.");
+    const std::wstring removed = uninstalled.header()->text();
+    EXPECT_NE(removed.find(L"Sentovar"), std::wstring::npos) << general::windows::wide_to_utf8(removed);
+    EXPECT_NE(removed, L"We have removed Sentovar from your computer.");
 }
 
 // Without the protection product the archiver's logo takes its place.

@@ -6,6 +6,7 @@
 
 #include "tests/views/ui/widget_host.h"
 #include "views/ui/label.h"
+#include "views/ui/text_fit.h"
 
 using namespace widget_tests;
 using general::ui::label;
@@ -48,20 +49,23 @@ TEST(label_centring, centres_the_measured_height_in_the_client)
         EXPECT_EQ(each.top, general::ui::centred_text_top(each.client, each.height)) << each.client.bottom;
 }
 
+// A single line takes its text's width and wrapped lines the template's size;
+// a text that does not fit the template's room at the theme's size is set
+// smaller (never below 70 % of it), one that fits keeps the theme's size.
 TEST_F(labels, single_lines_take_their_texts_width_and_others_keep_the_template_size)
 {
     struct row {
         const wchar_t* text;
         UINT format;
         int font_height;  // of settings given after the text; 0 for none
-        bool fits_text;
     };
     const UINT line = DT_SINGLELINE | DT_VCENTER;
-    const row rows[] = {{L"Hi", line, 0, true},
-                        {L"A much longer line of text than the template", line, 0, true},
-                        {L"Resized with its font", line, -32, true},
-                        {L"", line, 0, false},
-                        {L"A long text that wraps over several lines inside the label", wrapped, 0, false}};
+    const row rows[] = {{L"Hi", line, 0},
+                        {L"A much longer line of text than the template", line, 0},
+                        {L"Hi", line, -32},
+                        {L"Resized with its font", line, -32},
+                        {L"", line, 0},
+                        {L"A long text that wraps over several lines inside the label", wrapped, 0}};
     EXPECT_EQ(label::default_format, label{}.format());
     for (const auto& each : rows) {
         SCOPED_TRACE(each.text);
@@ -72,12 +76,24 @@ TEST_F(labels, single_lines_take_their_texts_width_and_others_keep_the_template_
         widget.set_text(each.text);
         if (each.font_height)
             widget.set_text_settings(settings_with(red, each.font_height), true);
+        const int wanted = each.font_height ? each.font_height : -16;
+        const LOGFONTW theme_font = settings_with(red, wanted).font;
+        const general::windows::unique_font theme_size{CreateFontIndirectW(&theme_font)};
+        const SIZE room{place.right - place.left, place.bottom - place.top};
+        const bool fits_at_theme_size = general::ui::text_fits(control, theme_size.get(), each.text, each.format, room);
         LOGFONTW font{};
         GetObjectW(widget.font(), sizeof(font), &font);
-        EXPECT_EQ(each.font_height ? each.font_height : -16, font.lfHeight);
+        EXPECT_EQ(widget.reduced(), !fits_at_theme_size);
+        if (fits_at_theme_size) {
+            EXPECT_EQ(wanted, font.lfHeight);
+        } else {
+            EXPECT_LT(-font.lfHeight, -wanted);
+            EXPECT_GE(-font.lfHeight, -wanted * 7 / 10);
+        }
         const RECT now = placement(control);
         EXPECT_EQ(left_top_bottom(place), left_top_bottom(now));
-        EXPECT_EQ(each.fits_text ? text_width(control, widget.font(), each.text) : place.right - place.left,
+        const bool single = (each.format & DT_SINGLELINE) && *each.text;
+        EXPECT_EQ(single ? text_width(control, widget.font(), each.text) : place.right - place.left,
                   now.right - now.left);
         EXPECT_EQ(each.text, window_text(control));
         EXPECT_EQ(each.text, widget.text());

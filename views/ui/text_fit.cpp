@@ -1,0 +1,55 @@
+#include "views/ui/text_fit.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "general/windows/gdi.h"
+
+namespace general::ui {
+
+bool text_fits(HWND control, HFONT font, const std::wstring& text, UINT format, SIZE room)
+{
+    if (text.empty())
+        return true;
+    const general::windows::window_dc dc{control};
+    if (!dc.get())
+        return true; // nothing to measure with: leave the text as it is
+    const general::windows::selected_object selected{dc.get(), font};
+    const int length = static_cast<int>(text.size());
+    if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE)) {
+        SIZE extent{};
+        return GetTextExtentPoint32W(dc.get(), text.c_str(), length, &extent) && extent.cx <= room.cx;
+    }
+    RECT measured{0, 0, room.cx, 0};
+    DrawTextW(dc.get(), text.c_str(), length, &measured, (format & ~DT_VCENTER) | DT_CALCRECT);
+    return measured.bottom <= room.cy && measured.right <= room.cx;
+}
+
+LOGFONTW fitting_font(HWND control, const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
+                      double smallest_share)
+{
+    const HDC screen = GetDC(nullptr);
+    const int pixels_per_inch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    const int wanted_height = std::abs(wanted.lfHeight);
+    const int smallest = std::max(1, static_cast<int>(std::ceil(wanted_height * smallest_share)));
+    const int sign = wanted.lfHeight < 0 ? -1 : 1;
+    // One point at a time, in pixels of this screen.
+    const int step = std::max(1, MulDiv(1, pixels_per_inch, 72));
+    LOGFONTW candidate = wanted;
+    for (int height = wanted_height;; height -= step) {
+        candidate.lfHeight = sign * std::max(height, smallest);
+        candidate.lfWidth = 0;
+        const general::windows::unique_font font{CreateFontIndirectW(&candidate)};
+        if (!font || text_fits(control, font.get(), text, format, room) || height <= smallest)
+            return candidate;
+    }
+}
+
+UINT reading_order(HWND control) noexcept
+{
+    return control && (GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) ? DT_RTLREADING : 0;
+}
+
+} // namespace general::ui
