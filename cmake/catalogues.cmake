@@ -2,10 +2,11 @@
 # names each language's catalogue by the id of its embedded resource (the fourth
 # field); resources/catalogues/ui_<code>.ts is the catalogue of the first line
 # with that id. Each goes into the build folder in its embedded form, the same
-# XML without the layout between elements and without comments, and a resource
-# script there names them all:
+# XML without the layout between elements and without comments, compressed by
+# cmake/lznt1.py (the program unpacks it with the system's own LZNT1), and a
+# resource script there names them all:
 #
-#   qel_embedded_catalogues(<folder>)   -> <folder>/catalogues.rc, <folder>/ui_<code>.ts
+#   qel_embedded_catalogues(<folder>)   -> <folder>/catalogues.rc, <folder>/ui_<code>.ts(z)
 #                                          QEL_CATALOGUE_FILES: the files made
 #
 # Runs while CMake configures; a changed catalogue or list configures again.
@@ -22,7 +23,8 @@ endfunction()
 
 function(qel_embedded_catalogues folder)
   set(list_file ${CMAKE_SOURCE_DIR}/resources/languages.lst)
-  set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file})
+  set_property(DIRECTORY ${CMAKE_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${list_file}
+                                                                                ${CMAKE_SOURCE_DIR}/cmake/lznt1.py)
   file(STRINGS ${list_file} lines ENCODING UTF-8)
   file(MAKE_DIRECTORY ${folder})
   set(script "// Made by cmake/catalogues.cmake from resources/languages.lst.\n")
@@ -52,8 +54,13 @@ function(qel_embedded_catalogues folder)
     set(target ${folder}/ui_${code}.ts)
     # Written only when it changed, so an unchanged catalogue rebuilds nothing.
     qel_write_if_changed(${target} "${text}")
-    list(APPEND made ${target})
-    string(APPEND script "${id} TS \"ui_${code}.ts\"\n")
+    execute_process(COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/cmake/lznt1.py ${target} ${target}z
+                    RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "cmake/lznt1.py could not compress ${target}")
+    endif()
+    list(APPEND made ${target}z)
+    string(APPEND script "${id} TS \"ui_${code}.tsz\"\n")
   endforeach()
   qel_write_if_changed(${folder}/catalogues.rc "${script}")
   list(APPEND made ${folder}/catalogues.rc)

@@ -52,10 +52,11 @@ bool read_bytes(const std::filesystem::path& path, std::string& bytes)
     return true;
 }
 
+// The catalogues are stored compressed (see windows::resource::unpacked).
 std::wstring embedded_text(std::uint16_t id, const wchar_t* type)
 {
     const windows::resource::handle resource(GetModuleHandleW(nullptr), id, type);
-    return windows::utf8_to_wide(resource.bytes());
+    return windows::utf8_to_wide(windows::resource::unpacked(resource.bytes()));
 }
 
 void load_catalogue(language& selected)

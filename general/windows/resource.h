@@ -42,6 +42,13 @@ private:
     std::uint32_t size_ = 0;
 };
 
+// The bytes of a resource stored compressed by the build (cmake/lznt1.py:
+// "QELZ", the size unpacked as 32 bits little-endian, an LZNT1 stream, which
+// the system unpacks itself); other bytes come back as they are. Throws
+// std::runtime_error "invalid resource" for a compressed block that does not
+// unpack to its size.
+std::string unpacked(std::string packed);
+
 // A movable global memory block holding a copy of some bytes, for COM streams
 // (CreateStreamOnHGlobal with fDeleteOnRelease false). Freed on destruction, so it
 // must outlive every stream and image that reads from it. Throws

@@ -23,7 +23,7 @@ namespace translation = general::translation;
 
 std::wstring text_of(std::uint16_t id, const wchar_t* type)
 {
-    return general::windows::utf8_to_wide(bytes_of(id, type));
+    return general::windows::utf8_to_wide(general::windows::resource::unpacked(bytes_of(id, type)));
 }
 
 std::vector<translation::language_list_entry> listed()

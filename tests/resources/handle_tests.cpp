@@ -126,3 +126,20 @@ TEST(global_mem_handler, accepts_an_empty_copy)
     EXPECT_NE(block.get(), nullptr);
     EXPECT_EQ(GlobalSize(block.get()), 0u);
 }
+
+// Catalogues are stored compressed and unpacked by the system; anything else
+// passes through, and a block that does not unpack to its size is refused.
+TEST(resource_unpacked, passes_plain_bytes_and_refuses_a_broken_block)
+{
+    using general::windows::resource::unpacked;
+    EXPECT_EQ(unpacked("<TS/>"), "<TS/>");
+    EXPECT_EQ(unpacked(""), "");
+    const std::string catalogue = unpacked(handle(self(), 210, L"TS").bytes());
+    EXPECT_EQ(catalogue.rfind("<?xml", 0), 0u);
+    EXPECT_LT(handle(self(), 210, L"TS").size(), catalogue.size()) << "stored smaller than it is";
+    for (const std::string broken : {std::string("QELZ"), std::string("QELZ\x05\0\0\0", 8),
+                                     std::string("QELZ\x05\0\0\0\x02\xB0\0abc", 14),
+                                     std::string("QELZ\xFF\0\0\0\x03\x30\x61\x62", 12)}) {
+        EXPECT_THROW(unpacked(broken), std::runtime_error) << broken.size();
+    }
+}
