@@ -265,6 +265,8 @@ int base_view::free_right(HWND control) const
 void base_view::give_room()
 {
     for (auto& [control, label] : labels_) {
+        if (!label->reduced())
+            continue; // fits as the theme sets it: nothing to measure
         const SIZE room = label->room();
         const int wanted = label->wanted_height();
         if (wanted > room.cy) {
@@ -274,6 +276,8 @@ void base_view::give_room()
         }
     }
     for (auto& [control, button] : buttons_) {
+        if (!button->reduced())
+            continue;
         RECT client{};
         GetClientRect(button->hwnd(), &client);
         const int wanted = button->wanted_width();
@@ -295,10 +299,10 @@ void base_view::fit_radio(int control, const std::wstring& text)
     SIZE room = radio_text_room(radio);
     if (format == DT_WORDBREAK && !general::ui::text_fits(radio, font, text, format, room)) {
         // Down into free space first, where the text wraps onto more lines.
-        const general::windows::window_dc dc{radio};
-        const general::windows::selected_object selected{dc.get(), font};
+        const general::windows::selected_object selected{general::ui::measuring_dc(), font};
         RECT measured{0, 0, room.cx, 0};
-        DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &measured, DT_WORDBREAK | DT_CALCRECT);
+        DrawTextW(general::ui::measuring_dc(), text.c_str(), static_cast<int>(text.size()), &measured,
+                  DT_WORDBREAK | DT_CALCRECT);
         const int extra = std::min<int>(measured.bottom - room.cy, free_below(radio));
         if (extra > 0) {
             const RECT box = box_in_page(hwnd(), radio);
@@ -417,7 +421,9 @@ void base_view::lay_out_line(std::initializer_list<int> line)
         if (!window)
             continue;
         if (auto* text = label_at(control)) {
-            text->set_room({text->room().cx, text->room().cy});
+            // The line decides its room, not the template: back to the theme's size.
+            if (text->reduced())
+                text->set_room(text->room());
             pieces.push_back({window, text, nullptr, std::max(0, general::ui::text_width(window, text->font(), text->text()))});
         } else if (auto* link = link_at(control)) {
             pieces.push_back({window, nullptr, link, link->wanted_width()});

@@ -120,7 +120,7 @@ void button::fit()
         wrapped_ = true;
     }
     font_ = std::move(font);
-    reduced_ = chosen.lfHeight != wanted_font_.lfHeight;
+    reduced_ = wrapped_ || chosen.lfHeight != wanted_font_.lfHeight;
 }
 
 void button::set_format(UINT format)

@@ -68,8 +68,8 @@ public:
     // The DrawText flags the text is drawn with: the format, or wrapped lines
     // where one line would have been too small (see fit).
     UINT drawing_format() const;
-    // Whether the text is set smaller than the theme's size to fit (see
-    // views/ui/text_fit.h).
+    // Whether the text is set smaller than the theme's size, or on two lines,
+    // to fit (see views/ui/text_fit.h).
     bool reduced() const noexcept { return reduced_; }
     // The button's width in which the text would fit at the theme's size.
     int wanted_width() const;

@@ -47,14 +47,14 @@ void draw_text(HDC dc, const std::wstring& text, RECT client, UINT format)
     DrawTextW(dc, text.c_str(), length, &client, format);
 }
 
-int text_width(HWND control, HFONT font, const std::wstring& text)
+int text_width(HWND, HFONT font, const std::wstring& text)
 {
-    const general::windows::window_dc dc{control};
-    if (!dc.get())
+    const HDC dc = measuring_dc();
+    if (!dc)
         return -1;
-    const general::windows::selected_object selected{dc.get(), font};
+    const general::windows::selected_object selected{dc, font};
     SIZE extent{};
-    if (!GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent))
+    if (!GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent))
         return -1;
     return extent.cx;
 }
@@ -158,13 +158,12 @@ int label::wanted_height() const
     if (!hwnd() || !wanted_font_ || text_.empty() || !(format_ & DT_WORDBREAK))
         return 0;
     const general::windows::unique_font font{CreateFontIndirectW(&*wanted_font_)};
-    const general::windows::window_dc dc{hwnd()};
-    if (!font || !dc.get())
+    const HDC dc = measuring_dc();
+    if (!font || !dc)
         return 0;
-    const general::windows::selected_object selected{dc.get(), font.get()};
+    const general::windows::selected_object selected{dc, font.get()};
     RECT measured{0, 0, room_.cx, 0};
-    DrawTextW(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &measured,
-              (format_ & ~DT_VCENTER) | DT_CALCRECT);
+    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &measured, (format_ & ~DT_VCENTER) | DT_CALCRECT);
     return measured.bottom;
 }
 

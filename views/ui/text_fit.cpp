@@ -7,31 +7,35 @@
 
 namespace general::ui {
 
-bool text_fits(HWND control, HFONT font, const std::wstring& text, UINT format, SIZE room)
+HDC measuring_dc()
+{
+    static const general::windows::unique_memory_dc dc{CreateCompatibleDC(nullptr)};
+    return dc.get();
+}
+
+bool text_fits(HWND, HFONT font, const std::wstring& text, UINT format, SIZE room)
 {
     if (text.empty())
         return true;
-    const general::windows::window_dc dc{control};
-    if (!dc.get())
+    const HDC dc = measuring_dc();
+    if (!dc)
         return true; // nothing to measure with: leave the text as it is
-    const general::windows::selected_object selected{dc.get(), font};
+    const general::windows::selected_object selected{dc, font};
     const int length = static_cast<int>(text.size());
     if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE)) {
         SIZE extent{};
-        return GetTextExtentPoint32W(dc.get(), text.c_str(), length, &extent) && extent.cx <= room.cx;
+        return GetTextExtentPoint32W(dc, text.c_str(), length, &extent) && extent.cx <= room.cx;
     }
     RECT measured{0, 0, room.cx, 0};
-    DrawTextW(dc.get(), text.c_str(), length, &measured, (format & ~DT_VCENTER) | DT_CALCRECT);
+    DrawTextW(dc, text.c_str(), length, &measured, (format & ~DT_VCENTER) | DT_CALCRECT);
     return measured.bottom <= room.cy && measured.right <= room.cx;
 }
 
 LOGFONTW fitting_font(HWND control, const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
                       double smallest_share)
 {
-    const HDC screen = GetDC(nullptr);
-    const int pixels_per_inch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen)
-        ReleaseDC(nullptr, screen);
+    const HDC dc = measuring_dc();
+    const int pixels_per_inch = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
     const int wanted_height = std::abs(wanted.lfHeight);
     const int smallest = std::max(1, static_cast<int>(std::ceil(wanted_height * smallest_share)));
     const int sign = wanted.lfHeight < 0 ? -1 : 1;

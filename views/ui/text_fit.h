@@ -10,8 +10,14 @@
 
 namespace general::ui {
 
+// A device context for measuring texts, compatible with the screen and kept for
+// the process's life: measuring through a window's own context would ask the
+// window system for one each time, which a page with a dozen texts feels at
+// start. Select a font into it for the measurement and out again.
+HDC measuring_dc();
+
 // Whether `text` in `font`, drawn with the DrawText flags `format`, fits `room`
-// on `control`'s device context: a single line by its width; wrapped lines by
+// (measured as on `control`, which shares the screen's resolution): a single line by its width; wrapped lines by
 // their height, and by the width of the longest word (DrawText never breaks a
 // word, it would run over the edge).
 bool text_fits(HWND control, HFONT font, const std::wstring& text, UINT format, SIZE room);
