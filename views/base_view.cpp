@@ -230,36 +230,34 @@ bool shown(HWND control)
 
 } // namespace
 
-int base_view::free_below(HWND control) const
+int base_view::free_beyond(HWND control, bool downwards) const
 {
     const RECT box = box_in_page(hwnd(), control);
     RECT client{};
     GetClientRect(hwnd(), &client);
-    LONG limit = client.bottom - edge_margin;
+    LONG limit = (downwards ? client.bottom : client.right) - edge_margin;
+    const LONG end = downwards ? box.bottom : box.right;
     for (HWND other = GetWindow(hwnd(), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
         if (other == control || !shown(other))
             continue;
         const RECT r = box_in_page(hwnd(), other);
-        if (r.left < box.right && r.right > box.left && r.top >= box.bottom - 1)
-            limit = std::min(limit, r.top - control_gap);
+        const bool in_the_way = downwards ? r.left < box.right && r.right > box.left
+                                          : r.top < box.bottom && r.bottom > box.top;
+        const LONG start = downwards ? r.top : r.left;
+        if (in_the_way && start >= end - 1)
+            limit = std::min(limit, start - control_gap);
     }
-    return std::max<LONG>(0, limit - box.bottom);
+    return std::max<LONG>(0, limit - end);
+}
+
+int base_view::free_below(HWND control) const
+{
+    return free_beyond(control, true);
 }
 
 int base_view::free_right(HWND control) const
 {
-    const RECT box = box_in_page(hwnd(), control);
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    LONG limit = client.right - edge_margin;
-    for (HWND other = GetWindow(hwnd(), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
-        if (other == control || !shown(other))
-            continue;
-        const RECT r = box_in_page(hwnd(), other);
-        if (r.top < box.bottom && r.bottom > box.top && r.left >= box.right - 1)
-            limit = std::min(limit, r.left - control_gap);
-    }
-    return std::max<LONG>(0, limit - box.right);
+    return free_beyond(control, false);
 }
 
 void base_view::give_room()

@@ -211,6 +211,7 @@ private:
     // small margin to the page's edge.
     int free_below(HWND control) const;
     int free_right(HWND control) const;
+    int free_beyond(HWND control, bool downwards) const;
     void release_pictures();
 
     int template_id_;
