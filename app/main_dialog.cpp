@@ -562,12 +562,12 @@ void CMainDlg::center_on_work_area()
 
 void CMainDlg::set_caption_and_icons()
 {
-    int icon_id = 128;
+    int icon_id = IDI_INSTALLER;
     if (flow_.mode() == launch_mode::install) {
         SetWindowTextW(hwnd(), L"Quobex Varnhelm Installer");
     } else {
         SetWindowTextW(hwnd(), installer_caption().c_str());
-        icon_id = 140;
+        icon_id = IDI_UNINSTALLER;
     }
     big_icon_ = load_icon(icon_id, SM_CXICON, SM_CYICON);
     small_icon_ = load_icon(icon_id, SM_CXSMICON, SM_CYSMICON);

@@ -30,6 +30,7 @@
 #include "general/windows/srw_lock.h"
 #include "general/windows/ui/dialog.h"
 #include "general/windows/ui/message_loop.h"
+#include "resources/resource_ids.h"
 #include "views/base_ui_element.h"
 
 class products_downloader;
@@ -52,7 +53,7 @@ public:
     ~CMainDlg() override;
 
     // The dialog's template in the executable's resources.
-    static constexpr int template_id = 129;
+    static constexpr int template_id = IDD_MAIN;
 
     // Starts decoding the images of the first page `mode` shows, so they are
     // ready when the window built meanwhile asks for them. Before create().

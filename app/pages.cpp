@@ -83,8 +83,10 @@ bool pages::create(HWND parent, page which)
 {
     base_view& target = view(which);
     if (!target.create(parent)) {
+        // Read before anything else can run and change it.
+        const DWORD error = GetLastError();
         general::log::error((boost::wformat(L"[main] the %1% page could not be created (error %2%)") %
-                             install_flow::name_of(which) % GetLastError())
+                             install_flow::name_of(which) % error)
                                 .str());
         return false;
     }

@@ -23,7 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const wchar_t* const installation_key = L"SOFTWARE\\Talmirex";
 const wchar_t* const edition_key = L"SOFTWARE\\ZEB";
 const wchar_t* const installer_copy = L"SentovarInstaller.exe";
 const wchar_t* const removal_program = L"msiexec.exe";
@@ -45,7 +44,7 @@ std::wstring installed_folder()
 {
     try {
         return general::windows::registry_text(
-            general::windows::registry_read(HKEY_LOCAL_MACHINE, installation_key, L"Path", std::wstring{}));
+            general::windows::registry_read(HKEY_LOCAL_MACHINE, general::windows::installation_key, L"Path", std::wstring{}));
     } catch (...) {
         return {};
     }

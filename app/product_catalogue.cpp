@@ -6,6 +6,7 @@
 #include "general/log/log.h"
 #include "general/translation/translation.h"
 #include "general/windows/registry.h"
+#include "general/windows/settings.h"
 #include "general/windows/system.h"
 
 namespace {
@@ -98,7 +99,7 @@ std::wstring installed_protection_name()
 {
     try {
         return general::windows::registry_text(
-            general::windows::registry_read(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Talmirex", L"Product", std::wstring{}));
+            general::windows::registry_read(HKEY_LOCAL_MACHINE, general::windows::installation_key, L"Product", std::wstring{}));
     } catch (...) {
         // A value of another type, or one the reader does not know: not our product.
         return {};

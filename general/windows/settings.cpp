@@ -9,7 +9,6 @@ namespace general::windows {
 
 namespace {
 
-const wchar_t* const installation_key = L"SOFTWARE\\Talmirex";
 
 std::wstring setting(const wchar_t* name, const wchar_t* fallback)
 {

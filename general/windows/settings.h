@@ -8,6 +8,10 @@
 
 namespace general::windows {
 
+// The protection product's own installation key under HKEY_LOCAL_MACHINE, which
+// holds these settings and what the product recorded of itself ("Path").
+inline constexpr const wchar_t* installation_key = L"SOFTWARE\\Talmirex";
+
 std::wstring company_name();          // "Company", default "Varnhelm"
 std::wstring product_name();          // "Product", default "Sentovar"
 std::wstring product_version();       // "Version", default "1.0.41"
