@@ -506,9 +506,11 @@ void base_view::set_picture(int control, const general::ui::image& picture)
     HBITMAP bitmap = owned.get();
     const auto previous = reinterpret_cast<HBITMAP>(
         SendMessageW(target, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
-    // A control that had a bitmap hands it back (its own copy, where it made one).
-    if (previous && previous != bitmap && (!pictures_.count(control) || previous != pictures_[control].get()))
-        DeleteObject(previous);
+    // A control that had a bitmap hands it back (its own copy, where it made one):
+    // ours to free then.
+    const bool handed_back =
+        previous && previous != bitmap && (!pictures_.count(control) || previous != pictures_[control].get());
+    const general::windows::unique_bitmap returned{handed_back ? previous : nullptr};
     pictures_[control] = std::move(owned);
 }
 
@@ -520,8 +522,8 @@ void base_view::release_pictures()
         HWND target = GetDlgItem(hwnd(), control);
         const auto shown = target ? reinterpret_cast<HBITMAP>(SendMessageW(target, STM_SETIMAGE, IMAGE_BITMAP, 0))
                                   : nullptr;
-        if (shown && shown != bitmap.get())
-            DeleteObject(shown);
+        // The control's own copy, freed with this owner.
+        const general::windows::unique_bitmap copy{shown && shown != bitmap.get() ? shown : nullptr};
     }
     pictures_.clear();
 }

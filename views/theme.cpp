@@ -5,6 +5,7 @@
 
 #include <boost/format.hpp>
 
+#include "general/windows/gdi.h"
 #include "general/windows/handle.h"
 #include "general/windows/settings.h"
 #include "views/theme_reader.h"
@@ -13,25 +14,6 @@ namespace {
 
 std::mutex shared_lock;
 std::unique_ptr<theme> shared;
-
-// The window's device context from GetDC, released with the window.
-class window_dc {
-public:
-    explicit window_dc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~window_dc()
-    {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    window_dc(const window_dc&) = delete;
-    window_dc& operator=(const window_dc&) = delete;
-
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 // The names in the messages are narrowed one character at a time: a theme is
 // plain ASCII, and the message must not depend on the code page.
@@ -132,6 +114,6 @@ void theme::load(const std::wstring& text)
 
 int desktop_dpi()
 {
-    const window_dc dc(GetDesktopWindow());
+    const general::windows::window_dc dc(GetDesktopWindow());
     return dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
 }
