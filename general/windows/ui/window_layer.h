@@ -9,8 +9,11 @@
 // dialogs, the control's original procedure for subclassed controls). The C++
 // object is attached to its window when the window is created (WM_INITDIALOG for
 // dialogs, `attach` for subclassed controls) and detached at WM_NCDESTROY, after
-// which `hwnd()` is null. Everything here runs on the thread that owns the window;
-// debug builds check that on every entry point that touches a window.
+// which `hwnd()` is null. Everything here runs on the thread that owns the window.
+// Debug builds check that (check_ui_thread) where an object takes or gives up its
+// window: attaching and detaching a control, destroying a dialog. A call from
+// another thread between those goes through the window's own thread-checked
+// procedure, where Windows itself serialises it.
 #include <winsock2.h>
 #include <windows.h>
 
