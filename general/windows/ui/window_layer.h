@@ -11,9 +11,8 @@
 // dialogs, `attach` for subclassed controls) and detached at WM_NCDESTROY, after
 // which `hwnd()` is null. Everything here runs on the thread that owns the window.
 // Debug builds check that (check_ui_thread) where an object takes or gives up its
-// window: attaching and detaching a control, destroying a dialog. A call from
-// another thread between those goes through the window's own thread-checked
-// procedure, where Windows itself serialises it.
+// window: attaching and detaching a control, destroying a dialog; the other
+// entry points are not checked.
 #include <winsock2.h>
 #include <windows.h>
 
