@@ -381,30 +381,6 @@ general::windows::unique_bitmap base_view::to_hbitmap(const general::ui::image& 
     return general::windows::unique_bitmap(bitmap);
 }
 
-namespace {
-
-// Where a control's text lies across the page: its left and right ends, in page
-// client coordinates, for text drawn in `font` with the alignment `format`.
-struct text_span {
-    int left;
-    int right;
-    int blank;  // the width of a blank in that font
-};
-
-text_span span_of(HWND page, HWND control, HFONT font, const std::wstring& text, UINT format)
-{
-    RECT box{};
-    GetWindowRect(control, &box);
-    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&box), 2);
-    const int blank = std::max(0, general::ui::text_width(control, font, L" "));
-    const int width = std::clamp<int>(general::ui::text_width(control, font, text), 0, box.right - box.left);
-    if (format & DT_RIGHT)
-        return {box.right - width, box.right, blank};
-    return {box.left, box.left + width, blank};
-}
-
-} // namespace
-
 void base_view::lay_out_line(std::initializer_list<int> line)
 {
     struct piece {
@@ -475,7 +451,8 @@ void base_view::lay_out_line(std::initializer_list<int> line)
                 each.width = std::max(0, general::ui::text_width(each.window, each.text->font(), each.text->text()));
             } else {
                 each.link->set_room(width);
-                each.width = box_in_page(hwnd(), each.window).right - box_in_page(hwnd(), each.window).left;
+                const RECT box = box_in_page(hwnd(), each.window);
+                each.width = box.right - box.left;
             }
             total += each.width;
         }
