@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <atomic>
 #include <condition_variable>
+#include <cstdlib>
+#include <future>
 #include <mutex>
 #include <new>
 #include <stdexcept>
+#include <thread>
 
 #include "app/messages.h"
 #include "general/log/log.h"
@@ -150,6 +154,35 @@ TEST(worker_run, a_stopped_run_posts_neither_completion_nor_failure)
         const auto expected = throws ? std::vector<std::pair<int, std::wstring>>{{level_info, L"[tester] stopped: http request aborted"}}
                                      : std::vector<std::pair<int, std::wstring>>{};
         EXPECT_EQ(own_log.lines(), expected);
+    }
+}
+
+// Stopping a run whose step waits on its token ends the thread every time,
+// however the stop and the wake-up interleave. A lost wake-up between the
+// stopping thread and the stopped one is rare, so the stop is made many times,
+// and a hang is reported here rather than at the test's time limit.
+TEST(worker_run, stopping_a_waiting_step_always_ends_its_thread)
+{
+    const named owner;
+    test_support::posted_messages own;
+    auto rounds = std::async(std::launch::async, [&] {
+        for (int round = 0; round < 3000; ++round) {
+            std::atomic<bool> waiting = false;
+            workers::worker worker{owner, own.window(), ends(), products({L"a"}),
+                                   [&](const product_descriptor&, std::stop_token stop) {
+                                       std::mutex lock;
+                                       std::condition_variable_any never;
+                                       std::unique_lock guard{lock};
+                                       waiting = true;
+                                       never.wait(guard, stop, [] { return false; });
+                                   }};
+            while (!waiting)
+                std::this_thread::yield();
+        }
+    });
+    if (rounds.wait_for(90s) != std::future_status::ready) {
+        ADD_FAILURE() << "a stopped worker's thread did not end";
+        std::_Exit(1); // the stuck thread can be neither joined nor left behind
     }
 }
 
