@@ -9,7 +9,7 @@
 #include <boost/format.hpp>
 
 #include "app/configuration.h"
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "app/post_install.h"
 #include "general/translation/translation.h"
 #include "general/windows/private_folder.h"

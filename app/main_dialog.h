@@ -6,7 +6,7 @@
 // messages into flow inputs and applies the effects the flow returns.
 //
 // Runs on the user-interface thread only; pages and workers reach it through the
-// registered messages of app/messages.h. Whatever waits for the network (the
+// registered messages of messages/messages.h. Whatever waits for the network (the
 // statistics sends, the "/u" counters) runs on the dialog's background thread
 // (its async performer), so the window always answers; the destructor lets the
 // sends still queued run to their end, after the window is gone.

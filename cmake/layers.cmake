@@ -1,22 +1,27 @@
 # The layer rule, checked on every build: each layer includes only from itself
 # and from the layers below it, plus the few shared headers named here.
 #
-#   app      anything
-#   views    views/, general/, app/messages.h, http/statistics_events.h, resources/resource_ids.h
-#   workers  workers/, http/, general/, app/messages.h
-#   http     http/, general/
-#   general  general/
+#   app       app/, views/, workers/, http/, messages/, general/, resources/
+#   views     views/, messages/, general/, http/statistics_events.h, resources/resource_ids.h
+#   workers   workers/, http/, messages/, general/
+#   http      http/, general/
+#   messages  messages/, general/
+#   general   general/
 #
-# app/messages.h is the one contract the layers share; http/statistics_events.h
-# is a leaf header of event numbers; resources/resource_ids.h holds the control
-# identifiers of the dialog templates the pages are made from.
+# messages/ is the one contract the layers share; http/statistics_events.h is a
+# leaf header of event numbers; resources/resource_ids.h holds the control
+# identifiers of the dialog templates the pages are made from. Nothing in a
+# layer includes tests/ or testbed/.
 #
 # Run as a script:
 #   cmake -DQEL_LAYERS_ROOT=<source folder> [-DQEL_LAYERS_STAMP=<file>] -P cmake/layers.cmake
-# It reads every .h and .cpp under the layers' folders, looks at each quoted
-# #include (resolved as the compiler does: beside the including file first,
-# then from the source folder), and fails with one line per wrong include:
-#   views/foo.cpp includes app/main_dialog.h: views may include only app/messages.h from app/
+# It reads every .h and .cpp under the layers' folders and looks at each
+# #include of a file of the source tree, in either spelling: "quoted" (resolved
+# as the compiler does: beside the including file first, then from the source
+# folder) and <angled> (from the source folder). Includes that name no file of
+# the tree (system, library and generated headers) are not the rule's concern.
+# It fails with one line per wrong include:
+#   views/foo.cpp includes app/main_dialog.h: views may include nothing from app/ (only ...)
 # On success it touches QEL_LAYERS_STAMP when given.
 cmake_minimum_required(VERSION 3.20)
 
@@ -25,16 +30,18 @@ if(NOT QEL_LAYERS_ROOT)
 endif()
 get_filename_component(root "${QEL_LAYERS_ROOT}" ABSOLUTE)
 
-set(layers app views workers http general)
+set(layers app views workers http messages general)
 # Whole folders each layer may include from, and single headers beyond them.
-set(folders_app app views workers http general resources)
+set(folders_app app views workers http messages general resources)
 set(files_app)
-set(folders_views views general)
-set(files_views app/messages.h http/statistics_events.h resources/resource_ids.h)
-set(folders_workers workers http general)
-set(files_workers app/messages.h)
+set(folders_views views messages general)
+set(files_views http/statistics_events.h resources/resource_ids.h)
+set(folders_workers workers http messages general)
+set(files_workers)
 set(folders_http http general)
 set(files_http)
+set(folders_messages messages general)
+set(files_messages)
 set(folders_general general)
 set(files_general)
 
@@ -60,27 +67,30 @@ endfunction()
 
 set(problems)
 foreach(layer IN LISTS layers)
-  if(layer STREQUAL "app")
-    continue()
-  endif()
   file(GLOB_RECURSE sources LIST_DIRECTORIES false "${root}/${layer}/*.h" "${root}/${layer}/*.cpp")
   list(SORT sources)
   foreach(source IN LISTS sources)
     file(RELATIVE_PATH name "${root}" "${source}")
     get_filename_component(folder "${source}" DIRECTORY)
-    file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    file(STRINGS "${source}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
     foreach(line IN LISTS lines)
       # A ";" further on the line splits it in CMake's lists; only the part
       # with the directive counts.
-      if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"")
+      if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\"")
+        set(included "${CMAKE_MATCH_1}")
+        # As the compiler looks for it: beside the including file, then from the root.
+        if(EXISTS "${folder}/${included}")
+          get_filename_component(resolved "${folder}/${included}" ABSOLUTE)
+        else()
+          get_filename_component(resolved "${root}/${included}" ABSOLUTE)
+        endif()
+      elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>")
+        get_filename_component(resolved "${root}/${CMAKE_MATCH_1}" ABSOLUTE)
+      else()
         continue()
       endif()
-      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*$" "\\1" included "${line}")
-      # As the compiler looks for it: beside the including file, then from the root.
-      if(EXISTS "${folder}/${included}")
-        get_filename_component(resolved "${folder}/${included}" ABSOLUTE)
-      else()
-        get_filename_component(resolved "${root}/${included}" ABSOLUTE)
+      if(NOT EXISTS "${resolved}" OR IS_DIRECTORY "${resolved}")
+        continue()
       endif()
       file(RELATIVE_PATH target_path "${root}" "${resolved}")
       string(REGEX MATCH "^[^/]*" target "${target_path}")

@@ -9,7 +9,7 @@
 
 #include <boost/format.hpp>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/log/log.h"
 #include "general/translation/translation.h"
 #include "general/windows/resource.h"

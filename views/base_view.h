@@ -6,7 +6,7 @@
 // the widgets, translates the texts in the page's context and formats them.
 //
 // A page never closes itself and never talks to the main dialog directly: every
-// choice of the user becomes a registered message (app/messages.h) posted or
+// choice of the user becomes a registered message (messages/messages.h) posted or
 // sent to the top-level window, and every statistics event is reported the same
 // way. Each page's header lists what it posts and sends, in order; that order is
 // part of its contract with the main dialog.

@@ -1,6 +1,6 @@
 #include "views/cancel_view.h"
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/windows/settings.h"
 #include "resources/resource_ids.h"
 

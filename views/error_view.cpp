@@ -1,6 +1,6 @@
 #include "views/error_view.h"
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "resources/resource_ids.h"
 
 error_view::error_view() : base_view(L"ErrorView", IDD_ERROR_VIEW) {}

@@ -1,6 +1,6 @@
 #include "views/finish_view.h"
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "resources/resource_ids.h"
 
 finish_view::finish_view() : base_view(L"FinishView", IDD_FINISH_VIEW) {}

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "resources/resource_ids.h"
 #include "views/progress.h"
 

@@ -1,6 +1,6 @@
 #include "views/start_view.h"
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/translation/translation.h"
 #include "general/windows/settings.h"
 #include "resources/resource_ids.h"

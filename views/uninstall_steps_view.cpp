@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "resources/resource_ids.h"
 #include "views/counter_format.h"
 

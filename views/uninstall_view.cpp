@@ -1,6 +1,6 @@
 #include "views/uninstall_view.h"
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "resources/resource_ids.h"
 
 namespace {

@@ -11,7 +11,7 @@
 
 #include <boost/format.hpp>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/windows/handle.h"
 #include "general/windows/settings.h"
 #include "general/windows/signature.h"

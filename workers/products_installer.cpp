@@ -7,7 +7,7 @@
 
 #include <boost/format.hpp>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/windows/signature.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"

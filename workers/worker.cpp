@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/windows/text.h"
 
 namespace workers {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/main_dialog.h"
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "tests/support/scratch_registry.h"
 
 using general::windows::ui::app_module;

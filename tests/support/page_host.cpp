@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "tests/support/posted_messages.h"
 
 namespace test_support {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 
 namespace test_support {
 

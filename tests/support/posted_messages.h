@@ -52,7 +52,7 @@ private:
     std::vector<posted_message> received_;
 };
 
-// A readable name for a message identifier of app/messages.h, for test output.
+// A readable name for a message identifier of messages/messages.h, for test output.
 std::wstring message_name(UINT id);
 
 } // namespace test_support

@@ -9,7 +9,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "views/ui/label.h"
 
 namespace general::ui {

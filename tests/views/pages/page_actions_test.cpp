@@ -1,7 +1,7 @@
 // What each page sends to the main dialog for each choice, in order.
 #include <functional>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "tests/views/pages/page_fixture.h"
 #include "views/cancel_view.h"
 #include "views/error_view.h"

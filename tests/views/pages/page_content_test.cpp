@@ -9,7 +9,7 @@
 
 #include <boost/format.hpp>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "tests/support/child_program.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/text_census.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "tests/views/ui/widget_host.h"
 #include "views/ui/button.h"
 

@@ -15,7 +15,7 @@
 #include <sstream>
 
 #include "app/configuration.h"
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/windows/text.h"
 #include "tests/support/posted_messages.h"
 #include "tests/support/testbed.h"

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "app/configuration.h"
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/log/log.h"
 #include "general/windows/handle.h"
 #include "general/windows/private_folder.h"

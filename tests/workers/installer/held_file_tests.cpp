@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "app/configuration.h"
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/windows/handle.h"
 #include "general/windows/signature.h"
 #include "general/windows/system.h"

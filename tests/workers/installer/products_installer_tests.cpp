@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "app/configuration.h"
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/log/log.h"
 #include "general/windows/registry.h"
 #include "general/windows/system.h"

@@ -15,7 +15,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 #include "general/log/log.h"
 #include "tests/support/posted_messages.h"
 #include "tests/support/worker_environment.h"

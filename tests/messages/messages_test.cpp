@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "app/messages.h"
+#include "messages/messages.h"
 
 namespace {
 
