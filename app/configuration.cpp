@@ -199,7 +199,7 @@ std::wstring protection_package_url()
     return address(maker_updates, download_path(L"/releases/Sentovar.msi"));
 }
 
-server statistics_server()
+statistics::server statistics_server()
 {
     const site statistics = statistics_site();
     return {statistics.host, static_cast<std::uint16_t>(statistics.port)};

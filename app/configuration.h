@@ -18,13 +18,9 @@
 #include <vector>
 
 #include "general/windows/signature.h"
+#include "http/statistics.h"
 
 namespace configuration {
-
-struct server {
-    std::wstring host;
-    std::uint16_t port = 0;
-};
 
 // One archiver build of the download table: keyed by exactly one of an English
 // language name and an English country name, with the full addresses of its
@@ -43,7 +39,7 @@ const std::vector<archiver_build>& archiver_builds();
 std::wstring protection_package_url();
 
 // The statistics server, reached over TLS: reports and protection counters.
-server statistics_server();
+statistics::server statistics_server();
 
 // Pages opened in the browser from the install pages.
 std::wstring archiver_licence_url();

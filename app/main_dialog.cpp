@@ -6,7 +6,6 @@
 #include <mutex>
 #include <shared_mutex>
 
-#include <boost/format.hpp>
 
 #include "app/configuration.h"
 #include "messages/messages.h"
@@ -15,6 +14,7 @@
 #include "general/windows/private_folder.h"
 #include "general/windows/system.h"
 #include "general/windows/resource.h"
+#include "general/windows/settings.h"
 #include "general/windows/text.h"
 #include "http/statistics.h"
 #include "http/statistics_events.h"
@@ -28,14 +28,6 @@ using install_flow::page;
 using install_flow::self_message;
 
 namespace {
-
-// The product named in the uninstall captions: the maker's and the product's fixed
-// names, not the registry settings.
-const std::wstring& protection_display_name()
-{
-    static const std::wstring name = (boost::wformat(L"%1% %2%") % L"Varnhelm" % L"Sentovar").str();
-    return name;
-}
 
 general::windows::unique_icon load_icon(int id, int metric_x, int metric_y)
 {
@@ -320,7 +312,7 @@ LRESULT CMainDlg::on_counters_arrived(const input&)
         counters_ = *fetched_counters_;
     }
     // A step page showing now takes them at once; later ones at creation.
-    pages_.set_counters({counters_.total, counters_.added5days, counters_.removed5days});
+    pages_.set_counters(counters_);
     return 1;
 }
 
@@ -342,7 +334,7 @@ void CMainDlg::apply(const effect& e, const input& in)
     case effect::show:
     case effect::show_new:
         if (e.target == page::step1 || e.target == page::step2 || e.target == page::step3)
-            pages_.set_counters({counters_.total, counters_.added5days, counters_.removed5days});
+            pages_.set_counters(counters_);
         pages_.show(hwnd(), e.target, e.what == effect::show_new);
         break;
     case effect::destroy:
@@ -457,7 +449,7 @@ void CMainDlg::warn_protection_installed()
         name(),
         L"We have detected that you already have %1% installed, you cannot proceed to install %2% until you have "
         L"uninstalled %3%",
-        {installed_name_, protection_display_name(), installed_name_});
+        {installed_name_, general::windows::protection_full_name(), installed_name_});
     MessageBoxW(hwnd(), text.c_str(), installer_caption().c_str(),
                 MB_OK | MB_ICONERROR | general::translation::message_box_direction());
 }
@@ -500,8 +492,7 @@ void CMainDlg::send_pending_events() noexcept
         }
         if (batch.empty())
             return;
-        const auto where = configuration::statistics_server();
-        const statistics::server server{where.host, where.port};
+        const statistics::server server = configuration::statistics_server();
         std::optional<istats> reporter;
         if (machine_id_)
             reporter.emplace(server, *machine_id_);
@@ -526,7 +517,7 @@ void CMainDlg::fetch_counters()
 {
     HWND window = hwnd();
     post([this, window] {
-        protection_statistics fetched;
+        protection_counters fetched;
         fetch_protection_statistics(fetched);
         {
             std::unique_lock guard(counters_lock_);
@@ -541,7 +532,7 @@ void CMainDlg::fetch_counters()
 
 std::wstring CMainDlg::installer_caption() const
 {
-    return general::translation::translate(name(), L"%1% Installer", {protection_display_name()});
+    return general::translation::translate(name(), L"%1% Installer", {general::windows::protection_full_name()});
 }
 
 void CMainDlg::center_on_work_area()

@@ -139,7 +139,7 @@ private:
     std::unique_ptr<products_installer> installer_;
     std::unique_ptr<general::windows::private_folder> downloads_;
     language_table language_table_;
-    protection_statistics counters_;
+    protection_counters counters_;
     std::wstring installed_name_;  // of the protection product, for the warning
     general::windows::unique_icon big_icon_;
     general::windows::unique_icon small_icon_;
@@ -148,7 +148,7 @@ private:
     std::atomic<bool> send_queued_ = false;
     std::optional<std::wstring> machine_id_;  // background thread: computed once, on the first send
     general::windows::srw_lock counters_lock_;
-    std::optional<protection_statistics> fetched_counters_;  // until the dialog takes them
+    std::optional<protection_counters> fetched_counters_;  // until the dialog takes them
     // Not owned; see the constructor.
     const general::windows::running_image* own_image_;
 };

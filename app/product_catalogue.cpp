@@ -12,7 +12,6 @@
 namespace {
 
 const wchar_t* const archiver_name = L"Quobex";
-const wchar_t* const protection_name = L"Varnhelm Sentovar";
 const wchar_t* const protection_tray = L"qeltray.exe";
 const wchar_t* const archiver_image = L"Quobex.exe";
 const wchar_t* const fallback_language = L"English";
@@ -89,8 +88,8 @@ product_descriptor archiver_descriptor(language_table& table)
 
 product_descriptor protection_descriptor()
 {
-    product_descriptor descriptor{protection_name, configuration::protection_package_url(), protection_tray,
-                                  configuration::protection_publisher()};
+    product_descriptor descriptor{general::windows::protection_full_name(), configuration::protection_package_url(),
+                                  protection_tray, configuration::protection_publisher(), product_kind::protection};
     general::windows::registry_write(HKEY_LOCAL_MACHINE, L"SOFTWARE\\ZEB", L"qo", std::wstring{L"lite"});
     return descriptor;
 }

@@ -91,6 +91,6 @@ bool check_archiver_running(HWND dialog, const std::wstring& caption,
 // logs a failure at error level ("[main] <description>") and leaves what was
 // not stored. Never throws. Blocks for the statistics requests' time-outs at
 // most (5 s a step), so it runs off the user-interface thread.
-void fetch_protection_statistics(protection_statistics& counters) noexcept;
+void fetch_protection_statistics(protection_counters& counters) noexcept;
 // The same with a given user agent in place of "<company> <product> <version>".
-void fetch_protection_statistics(protection_statistics& counters, const std::wstring& user_agent) noexcept;
+void fetch_protection_statistics(protection_counters& counters, const std::wstring& user_agent) noexcept;

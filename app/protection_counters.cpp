@@ -10,7 +10,7 @@
 #include "general/text/nesting.h"
 #include "http/statistics_json.h"
 
-void read_protection_statistics(const std::string& body, protection_statistics& counters)
+void read_protection_statistics(const std::string& body, protection_counters& counters)
 {
     if (body.size() > statistics::largest_reply)
         throw std::runtime_error("protection counters reply too large");

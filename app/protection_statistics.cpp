@@ -22,7 +22,7 @@ const wchar_t* const counters_path = L"ombrelast/getstatsnew.php";
 
 std::string download_counters(const std::wstring& user_agent)
 {
-    const configuration::server server = configuration::statistics_server();
+    const statistics::server server = configuration::statistics_server();
     http::session session{user_agent, true};
     using statistics::request_timeout_ms;
     session.set_timeouts(request_timeout_ms, request_timeout_ms, request_timeout_ms, request_timeout_ms);
@@ -43,7 +43,7 @@ void log_failure(const std::exception& failure) noexcept
 
 } // namespace
 
-void fetch_protection_statistics(protection_statistics& counters) noexcept
+void fetch_protection_statistics(protection_counters& counters) noexcept
 {
     std::wstring user_agent;
     try {
@@ -58,7 +58,7 @@ void fetch_protection_statistics(protection_statistics& counters) noexcept
     fetch_protection_statistics(counters, user_agent);
 }
 
-void fetch_protection_statistics(protection_statistics& counters, const std::wstring& user_agent) noexcept
+void fetch_protection_statistics(protection_counters& counters, const std::wstring& user_agent) noexcept
 {
     try {
         read_protection_statistics(download_counters(user_agent), counters);

@@ -17,6 +17,7 @@
 #include "general/windows/com.h"
 #include "general/windows/gdiplus_session.h"
 #include "general/windows/running_image.h"
+#include "general/windows/settings.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
 #include "general/windows/ui/message_loop.h"
@@ -50,7 +51,7 @@ public:
 
 void start_logging()
 {
-    const std::wstring name = (boost::wformat(L"%1%_installer") % L"Varnhelm").str();
+    const std::wstring name = (boost::wformat(L"%1%_installer") % general::windows::maker_name).str();
     try {
         general::log::set_writer(std::make_unique<general::log::file>(
             0, general::windows::temp_directory(), name, 1048576, 2, 0));

@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    protection_statistics counters;
+    protection_counters counters;
     try {
         read_protection_statistics(fuzz::narrow(data, size), counters);
     } catch (const std::exception&) {

@@ -33,6 +33,7 @@
 #include "views/ui/hyperlink.h"
 #include "views/ui/image.h"
 #include "views/ui/label.h"
+#include "views/protection_counters.h"
 
 // The web pages the install pages link to; the main dialog hands them over from
 // its configuration.
@@ -87,14 +88,6 @@ struct page_layout {
     std::vector<link_item> links;
     std::vector<radio_item> radios;
     std::vector<button_item> buttons;
-};
-
-// The uninstall pages' protection counters, copied in by the main dialog before
-// it creates a step page, and again when they arrive while one shows.
-struct protection_counters {
-    std::int32_t total = 0;
-    std::int32_t added5days = 0;
-    std::int32_t removed5days = 0;
 };
 
 class base_view : public general::windows::ui::dialog, public base_ui_element {
@@ -225,6 +218,3 @@ private:
     std::map<int, general::windows::unique_font> radio_fonts_; // radios set smaller to fit
 };
 
-// "%1% %2%" of the fixed maker and product names, as the uninstall pages and the
-// finish page write the protection product.
-inline constexpr const wchar_t* protection_product = L"Sentovar";

@@ -1,6 +1,7 @@
 #include "views/finish_view.h"
 
 #include "messages/messages.h"
+#include "general/windows/settings.h"
 #include "resources/resource_ids.h"
 
 finish_view::finish_view() : base_view(L"FinishView", IDD_FINISH_VIEW) {}
@@ -12,7 +13,7 @@ page_layout finish_view::layout() const
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO}, {IDC_ARCHIVER_LOGO, IDR_PNG_ARCHIVER_LOGO}};
     page.texts = {
         {IDC_HEADER, L"complete_text", centred, L"Installation is complete"},
-        {IDC_TEXT5, L"text", centred, L"You are now protected by %1% %2%", {L"Varnhelm", protection_product}},
+        {IDC_TEXT5, L"text", centred, L"You are now protected by %1% %2%", {general::windows::maker_name, general::windows::protection_name}},
         {IDC_REBOOT_TEXT, L"footer_text", DT_RIGHT | DT_VCENTER | DT_WORDBREAK,
          L"You need to reboot your PC before the new version will be fully active"},
         {IDC_TEXT6, L"text", centred, L""},

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "messages/messages.h"
+#include "general/windows/settings.h"
 #include "resources/resource_ids.h"
 #include "views/counter_format.h"
 
@@ -44,7 +45,7 @@ std::vector<text_item> texts_of(int step, const protection_counters& counters)
     switch (step) {
     case 1:
         return {
-            {IDC_TEXT5, L"text", wrapped, L"You have chosen to uninstall %1%.", {protection_product}},
+            {IDC_TEXT5, L"text", wrapped, L"You have chosen to uninstall %1%.", {general::windows::protection_name}},
             {IDC_TEXT6, L"text", wrapped, L"Just in case you didn't know:"},
             {IDC_TEXT8, L"text", wrapped,
              L"During the last 24 hours our average users (yes, you too!) have been protected against visiting any "
@@ -72,7 +73,7 @@ std::vector<text_item> texts_of(int step, const protection_counters& counters)
             {IDC_TEXT6, L"text", wrapped,
              L"Thank you for trying out %1%. We hope at least you can agree that we did a pretty good job with a "
              L"totally free product.",
-             {protection_product}},
+             {general::windows::protection_name}},
             {IDC_TEXT8, L"text", wrapped,
              L"If you were using a competitor's product, you would need to pay approximately 10 USD per year."},
         };
@@ -85,12 +86,12 @@ std::vector<radio_item> radios_of(int step)
         return {{IDC_KEEP_RADIO,
                  L"I have changed my mind, having free protection isn't that bad after all. Abort Uninstall and make "
                  L"%1% my default search provider!",
-                 true, {protection_product}},
+                 true, {general::windows::protection_name}},
                 {IDC_REMOVE_RADIO,
                  L"I DO NOT WANT PROTECTION EVEN IF IT IS FREE!!! Now will you please finish Uninstalling %1%!",
-                 false, {protection_product}}};
-    return {{IDC_KEEP_RADIO, L"Abort Uninstall and make %1% my default search provider!", true, {protection_product}},
-            {IDC_REMOVE_RADIO, L"I have not changed my mind. Uninstall %1%!", false, {protection_product}}};
+                 false, {general::windows::protection_name}}};
+    return {{IDC_KEEP_RADIO, L"Abort Uninstall and make %1% my default search provider!", true, {general::windows::protection_name}},
+            {IDC_REMOVE_RADIO, L"I have not changed my mind. Uninstall %1%!", false, {general::windows::protection_name}}};
 }
 
 } // namespace

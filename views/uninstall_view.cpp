@@ -1,6 +1,7 @@
 #include "views/uninstall_view.h"
 
 #include "messages/messages.h"
+#include "general/windows/settings.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -18,8 +19,8 @@ page_layout uninstall_view::layout() const
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO}};
     page.texts = {
         {IDC_HEADER, L"header_text", centred, L"%1% software helps protect you from spyware, scammers and spam",
-         {protection_product}},
-        {IDC_TEXT5, L"text", wrapped, L"Click uninstall to start uninstalling %1%.", {protection_product}},
+         {general::windows::protection_name}},
+        {IDC_TEXT5, L"text", wrapped, L"Click uninstall to start uninstalling %1%.", {general::windows::protection_name}},
         {IDC_TEXT6, L"text", wrapped, L"Click Cancel to cancel uninstallation"},
     };
     page.buttons = {{IDC_OK_BUTTON, L"ok_button", IDR_PNG_OK_FACE, L"Uninstall"},
@@ -45,7 +46,7 @@ page_layout uninstalled_view::layout() const
     page_layout page;
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO}};
     page.texts = {
-        {IDC_HEADER, L"header_text", centred, L"We have removed %1% from your computer.", {protection_product}},
+        {IDC_HEADER, L"header_text", centred, L"We have removed %1% from your computer.", {general::windows::protection_name}},
         {IDC_TEXT5, L"text", wrapped,
          L"Please click Finish, and then complete our uninstall survey to help us understand why you uninstalled."},
     };

@@ -267,8 +267,8 @@ void products_downloader::report_failed_transfer(const product_descriptor& produ
     // A transfer ended by a stop did not fail: it was asked to.
     if (stop.stop_requested())
         return;
-    const auto event = product.name == L"Quobex" ? statistics::event::failed_download_quobex
-                                                 : statistics::event::failed_download_kv;
+    const auto event = product.kind == product_kind::archiver ? statistics::event::failed_download_quobex
+                                                              : statistics::event::failed_download_kv;
     workers::post_reliably(window_, messages::add_stats_event, static_cast<WPARAM>(statistics::number_of(event)), 0,
                            stop);
     workers::post_reliably(window_, messages::send_stats_events, 0, 0, stop);

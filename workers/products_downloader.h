@@ -6,7 +6,7 @@
 //   "downloading installation" (text "Downloading")   at the start of each product
 //   "downloading progress" (received / total, low 32 bits)  while the length is known and not 0,
 //                                                      each time the whole percent received changes
-//   "add stats event" (15 for "Quobex", else 16), then "send stats events"   when a transfer fails
+//   "add stats event" (15 for the archiver, else 16), then "send stats events"   when a transfer fails
 //   "downloading error" (text)                         the run ends on an error
 //   "installations downloaded"                         every product done, not interrupted
 //

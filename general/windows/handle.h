@@ -92,12 +92,6 @@ struct global_memory_traits {
     static void close(pointer h) noexcept { GlobalFree(h); }
 };
 
-struct gdi_object_traits {
-    using pointer = HGDIOBJ;
-    static pointer invalid() noexcept { return nullptr; }
-    static void close(pointer h) noexcept { DeleteObject(h); }
-};
-
 struct icon_traits {
     using pointer = HICON;
     static pointer invalid() noexcept { return nullptr; }
@@ -116,7 +110,6 @@ using unique_file = unique_resource<file_handle_traits>;       // CreateFileW, F
 using unique_registry_key = unique_resource<registry_key_traits>;
 using unique_module = unique_resource<module_traits>;          // LoadLibrary
 using unique_global = unique_resource<global_memory_traits>;
-using unique_gdi_object = unique_resource<gdi_object_traits>;
 using unique_icon = unique_resource<icon_traits>;
 using unique_sid = unique_resource<sid_traits>;
 

@@ -19,15 +19,19 @@ std::wstring setting(const wchar_t* name, const wchar_t* fallback)
 
 std::wstring company_name()
 {
-    return setting(L"Company", L"Varnhelm");
+    return setting(L"Company", maker_name);
 }
 std::wstring product_name()
 {
-    return setting(L"Product", L"Sentovar");
+    return setting(L"Product", protection_name);
 }
 std::wstring product_version()
 {
     return setting(L"Version", L"1.0.41");
+}
+std::wstring protection_full_name()
+{
+    return std::wstring{maker_name} + L" " + protection_name;
 }
 std::wstring product_display_name()
 {

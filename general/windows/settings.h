@@ -12,8 +12,14 @@ namespace general::windows {
 // holds these settings and what the product recorded of itself ("Path").
 inline constexpr const wchar_t* installation_key = L"SOFTWARE\\Talmirex";
 
-std::wstring company_name();          // "Company", default "Varnhelm"
-std::wstring product_name();          // "Product", default "Sentovar"
+// The maker's and the protection product's fixed names: the defaults of the
+// settings below, and how captions, pages and the product list write them.
+inline constexpr const wchar_t* maker_name = L"Varnhelm";
+inline constexpr const wchar_t* protection_name = L"Sentovar";
+std::wstring protection_full_name();  // the two, a blank between: "Varnhelm Sentovar"
+
+std::wstring company_name();          // "Company", default maker_name
+std::wstring product_name();          // "Product", default protection_name
 std::wstring product_version();       // "Version", default "1.0.41"
 std::wstring product_display_name();  // company, a blank, product
 std::wstring resources_directory();   // "resources" beside the executable

@@ -374,7 +374,7 @@ std::vector<scenario> scenarios()
         {.name = "uninstall_keep_while_the_statistics_server_never_answers",
          .arguments = L"/u",
          .environment = {statistics_silent},
-         .steps = {page(L"step1", prompt), shows(IDC_TEXT8, format_counter(protection_statistics{}.total)),
+         .steps = {page(L"step1", prompt), shows(IDC_TEXT8, format_counter(protection_counters{}.total)),
                    choose(IDC_KEEP_RADIO), press(IDOK)},
          .exit_code = 2},
         {.name = "uninstall_go_on_while_the_statistics_server_never_answers",

@@ -31,6 +31,7 @@ TEST_F(products, protection_descriptor_records_the_lite_edition)
     EXPECT_EQ(product.name, L"Varnhelm Sentovar");
     EXPECT_EQ(product.url, configuration::protection_package_url());
     EXPECT_EQ(product.tray_exe, L"qeltray.exe");
+    EXPECT_EQ(product.kind, product_kind::protection);
     EXPECT_TRUE(marker() == registry_value{std::wstring{L"lite"}});
 }
 
@@ -49,6 +50,7 @@ TEST_F(products, the_archiver_alone_writes_no_marker)
     const product_descriptor product = archiver_descriptor(table);
     EXPECT_EQ(product.name, L"Quobex");
     EXPECT_EQ(product.tray_exe, L"");
+    EXPECT_EQ(product.kind, product_kind::archiver);
     EXPECT_EQ(table.size(), 94u);
     EXPECT_EQ(product.url, choose_archiver_url(table));
     EXPECT_TRUE(marker() == absent);

@@ -27,13 +27,6 @@ using general::log::level_debug;
 using general::log::level_error;
 using line = std::pair<int, std::wstring>;
 
-// The configured statistics server, which the test build points at the stand-in.
-statistics::server stand_in()
-{
-    const auto configured = configuration::statistics_server();
-    return {configured.host, configured.port};
-}
-
 std::wstring wide(const std::string& text)
 {
     return general::windows::to_wide(text);
@@ -59,7 +52,7 @@ protected:
 
 TEST_F(send_events, an_accepted_report_is_logged_as_sent)
 {
-    istats reporter{stand_in(), unique_id("accepted")};
+    istats reporter{configuration::statistics_server(), unique_id("accepted")};
     const std::string expected = reporter.body({1, 15});
     const auto [sent, unsent] = reporter.send_events({1, 15});
     EXPECT_TRUE(sent);
@@ -75,7 +68,7 @@ TEST_F(send_events, an_accepted_report_is_logged_as_sent)
 
 TEST_F(send_events, a_refusal_with_a_text_logs_it_before_the_unsent_body)
 {
-    istats reporter{stand_in(), L"qel-reply-rejected"};
+    istats reporter{configuration::statistics_server(), L"qel-reply-rejected"};
     const std::string expected = reporter.body({2});
     const auto [sent, unsent] = reporter.send_events({2});
     EXPECT_FALSE(sent);
@@ -86,7 +79,7 @@ TEST_F(send_events, a_refusal_with_a_text_logs_it_before_the_unsent_body)
 
 TEST_F(send_events, a_refusal_without_a_text_logs_failed)
 {
-    istats reporter{stand_in(), L"qel-reply-rejected-bare"};
+    istats reporter{configuration::statistics_server(), L"qel-reply-rejected-bare"};
     const auto [sent, unsent] = reporter.send_events({3, 4});
     EXPECT_FALSE(sent);
     EXPECT_EQ(unsent, reporter.body({3, 4}));
@@ -98,7 +91,7 @@ TEST(send_events_answer, that_is_not_json_logs_the_parser_message_without_prefix
 {
     for (const wchar_t* kind : {L"qel-reply-html", L"qel-reply-empty"}) {
         test_support::captured_log log;
-        istats reporter{stand_in(), kind};
+        istats reporter{configuration::statistics_server(), kind};
         const auto [sent, unsent] = reporter.send_events({5});
         EXPECT_FALSE(sent) << kind;
         EXPECT_EQ(unsent, reporter.body({5})) << kind;
@@ -113,7 +106,7 @@ TEST(send_events_answer, that_is_not_json_logs_the_parser_message_without_prefix
 
 TEST_F(send_events, a_server_error_status_with_a_success_body_counts_as_accepted)
 {
-    istats reporter{stand_in(), L"qel-reply-500-success"};
+    istats reporter{configuration::statistics_server(), L"qel-reply-500-success"};
     const auto [sent, unsent] = reporter.send_events({7});
     EXPECT_TRUE(sent);
     EXPECT_EQ(unsent, "");
@@ -123,7 +116,7 @@ TEST_F(send_events, a_server_error_status_with_a_success_body_counts_as_accepted
 TEST_F(send_events, only_unknown_numbers_still_send_an_empty_array)
 {
     const std::size_t before = test_support::stats_stand_in::count_received("[]");
-    istats reporter{stand_in(), L"unused"};
+    istats reporter{configuration::statistics_server(), L"unused"};
     const auto [sent, unsent] = reporter.send_events({0, 30, -5});
     EXPECT_TRUE(sent);
     EXPECT_EQ(test_support::stats_stand_in::count_received("[]"), before + 1);
@@ -133,7 +126,7 @@ TEST_F(send_events, only_unknown_numbers_still_send_an_empty_array)
 TEST_F(send_events, an_empty_batch_sends_and_logs_nothing)
 {
     const std::size_t before = test_support::stats_stand_in::count_received("");
-    istats reporter{stand_in(), L"unused"};
+    istats reporter{configuration::statistics_server(), L"unused"};
     const auto [sent, unsent] = reporter.send_events({});
     EXPECT_FALSE(sent);
     EXPECT_EQ(unsent, "");
@@ -157,7 +150,7 @@ TEST(send_events_server, that_never_answers_or_is_not_there_throws_instead_of_ha
         statistics::server server;
         std::wstring machine_id;
     } cases[] = {
-        {"takes the report and never replies", stand_in(), L"qel-reply-silent"},
+        {"takes the report and never replies", configuration::statistics_server(), L"qel-reply-silent"},
         {"never starts the handshake", {test_support::testbed::host, silent.port()}, L"unused"},
         {"nothing listens", {test_support::testbed::host, test_support::testbed::closed_port}, L"unused"},
     };
@@ -181,7 +174,7 @@ TEST(send_events_server, is_the_one_given)
     const std::string body = elsewhere.body({6});
     EXPECT_THROW(elsewhere.send_events({6}), std::runtime_error);
     EXPECT_EQ(test_support::stats_stand_in::count_received(body), 0u);
-    istats here{stand_in(), id};
+    istats here{configuration::statistics_server(), id};
     EXPECT_TRUE(here.send_events({6}).first);
     EXPECT_EQ(test_support::stats_stand_in::count_received(body), 1u);
 }
@@ -190,7 +183,7 @@ TEST(send_events_server, is_the_one_given)
 
 TEST(istats_machine, computes_a_64_digit_identifier_and_leaves_com_as_it_found_it)
 {
-    const istats reporter{stand_in()};
+    const istats reporter{configuration::statistics_server()};
     EXPECT_TRUE(std::regex_match(reporter.machine_id(), std::wregex{LR"(^[0-9a-f]{64}$)"})) << reporter.machine_id();
     // COM is not left initialised on this thread: a first initialisation here
     // still answers S_OK, not S_FALSE.
@@ -202,7 +195,7 @@ TEST(istats_machine, computes_a_64_digit_identifier_and_leaves_com_as_it_found_i
 
 TEST(istats_machine, the_body_carries_the_identifier_as_utf8)
 {
-    const istats reporter{stand_in(), L"id-\u00e9"};
+    const istats reporter{configuration::statistics_server(), L"id-\u00e9"};
     EXPECT_EQ(reporter.body({9}), "[{\"cancelpage-install\":{\"id\":\"id-\xc3\xa9\",\"product\":\"qo\"}}\n]");
 }
 

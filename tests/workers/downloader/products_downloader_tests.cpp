@@ -39,7 +39,7 @@ product_descriptor archiver(const std::wstring& url)
 
 product_descriptor protection(const std::wstring& url)
 {
-    return {L"Varnhelm Sentovar", url, L"qeltray.exe", configuration::protection_publisher()};
+    return {L"Varnhelm Sentovar", url, L"qeltray.exe", configuration::protection_publisher(), product_kind::protection};
 }
 
 std::wstring archiver_url(const std::wstring& fault = L"")
