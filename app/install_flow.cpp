@@ -91,47 +91,64 @@ effects flow::initialised()
 
 effects flow::start(bool both, bool archiver_only, bool protection_installed)
 {
-    effects out;
-    if (stage_ == stage::finished) {
-        out.push_back(act(effect::end_run, 0));
-        return out;
-    }
-    if (busy(stage_)) {
-        // Continue on the abandon page.
-        show(out, page::process);
-        exit_prompts_ = 0;
-        return out;
-    }
-    if (mode_ == launch_mode::uninstall) {
-        out.push_back(post(self_message::step1));
-        return out;
-    }
+    if (stage_ == stage::finished)
+        return {act(effect::end_run, 0)};
+    if (busy(stage_))
+        return continue_run();
+    if (mode_ == launch_mode::uninstall)
+        return {post(self_message::step1)};
     if (mode_ == launch_mode::uninstalled)
         return uninstalled();
+    if (exit_prompts_ != 0)
+        return back_to_choice();
+    if (both || archiver_only)
+        return choose(both, archiver_only, protection_installed);
+    // The OK command before anything was chosen: nothing to download. The
+    // start page's Install asks for a choice itself.
+    if (!chosen_)
+        return {};
+    return retry_download();
+}
 
-    if (exit_prompts_ != 0) {
-        // Install on the cancel page: back to the choice.
-        show(out, page::start);
-        exit_prompts_ = 0;
-        return out;
-    }
-    if (both || archiver_only) {
-        protection_selected_ = both;
-        archiver_only_selected_ = archiver_only;
-        if (both && protection_installed) {
-            out.push_back(act(effect::warn_protection_installed));
-            return out;
-        }
-        // A new choice replaces the list: after a failed download the user may
-        // have gone back and chosen otherwise, and each product is fetched once.
-        out.push_back(act(effect::choose_products, both ? 1 : 0));
-        chosen_ = true;
-    } else if (!chosen_) {
-        // The OK command before anything was chosen: nothing to download. The
-        // start page's Install asks for a choice itself.
-        return out;
-    }
-    // Otherwise Try again: the same products and the same choice once more.
+effects flow::continue_run()
+{
+    effects out;
+    show(out, page::process);
+    exit_prompts_ = 0;
+    return out;
+}
+
+effects flow::back_to_choice()
+{
+    effects out;
+    show(out, page::start);
+    exit_prompts_ = 0;
+    return out;
+}
+
+effects flow::choose(bool both, bool archiver_only, bool protection_installed)
+{
+    protection_selected_ = both;
+    archiver_only_selected_ = archiver_only;
+    if (both && protection_installed)
+        return {act(effect::warn_protection_installed)};
+    // A new choice replaces the list: after a failed download the user may
+    // have gone back and chosen otherwise, and each product is fetched once.
+    chosen_ = true;
+    effects out{act(effect::choose_products, both ? 1 : 0)};
+    download(out);
+    return out;
+}
+
+effects flow::retry_download()
+{
+    effects out;
+    download(out);
+    return out;
+}
+
+void flow::download(effects& out)
+{
     // The download counts from here, not from when the posted request arrives:
     // a Cancel handled in between (the statistics send may let one through)
     // must lead to the abandon page, not to the start page's leave page.
@@ -139,7 +156,6 @@ effects flow::start(bool both, bool archiver_only, bool protection_installed)
     show(out, page::process);
     out.push_back(post(self_message::send_stats_events));
     out.push_back(post(self_message::download_installations));
-    return out;
 }
 
 void flow::leave_prompt(effects& out, page leave_page)

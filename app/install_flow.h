@@ -74,8 +74,11 @@ public:
     effects initialised();
 
     // "start": wParam both products, lParam the archiver alone; `protection_installed`
-    // whether the protection product is on the machine already. Also the OK command
-    // (both 0) and the pages' Install, Continue and Try again.
+    // whether the protection product is on the machine already. The same message
+    // (both 0) is the OK command and the forward button of the other pages, and
+    // what it means follows from where the run is: leaving once finished,
+    // Continue on the abandon page (continue_run), Install on the cancel page
+    // (back_to_choice), Try again on the error page (retry_download).
     effects start(bool both, bool archiver_only, bool protection_installed);
     // "quit": a page's Cancel.
     effects quit();
@@ -115,6 +118,13 @@ private:
     // Shows a page that asks whether to leave, counting the prompt.
     void leave_prompt(effects& out, page leave_page);
     effects show_step(page step);
+
+    // What "start" means where the run is (see start).
+    effects continue_run();
+    effects back_to_choice();
+    effects choose(bool both, bool archiver_only, bool protection_installed);
+    effects retry_download(); // the same products and the same choice once more
+    void download(effects& out);
 
     launch_mode mode_;
     stage stage_ = stage::choosing;
