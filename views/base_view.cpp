@@ -295,7 +295,7 @@ void base_view::fit_radio(int control, const std::wstring& text)
     const auto font = reinterpret_cast<HFONT>(SendMessageW(radio, WM_GETFONT, 0, 0));
     const UINT format = (GetWindowLongPtrW(radio, GWL_STYLE) & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
     SIZE room = radio_text_room(radio);
-    if (format == DT_WORDBREAK && !general::ui::text_fits(radio, font, text, format, room)) {
+    if (format == DT_WORDBREAK && !general::ui::text_fits(font, text, format, room)) {
         // Down into free space first, where the text wraps onto more lines.
         const general::windows::selected_object selected{general::ui::measuring_dc(), font};
         RECT measured{0, 0, room.cx, 0};
@@ -310,9 +310,9 @@ void base_view::fit_radio(int control, const std::wstring& text)
         }
     }
     LOGFONTW wanted{};
-    if (!font || general::ui::text_fits(radio, font, text, format, room) || !GetObjectW(font, sizeof wanted, &wanted))
+    if (!font || general::ui::text_fits(font, text, format, room) || !GetObjectW(font, sizeof wanted, &wanted))
         return;
-    const LOGFONTW chosen = general::ui::fitting_font(radio, wanted, text, format, room);
+    const LOGFONTW chosen = general::ui::fitting_font(wanted, text, format, room);
     auto& owned = radio_fonts_[control];
     owned.reset(CreateFontIndirectW(&chosen));
     SendMessageW(radio, WM_SETFONT, reinterpret_cast<WPARAM>(owned.get()), TRUE);
@@ -398,17 +398,15 @@ void base_view::lay_out_line(std::initializer_list<int> line)
             // The line decides its room, not the template: back to the theme's size.
             if (text->reduced())
                 text->set_room(text->room());
-            pieces.push_back({window, text, nullptr, std::max(0, general::ui::text_width(window, text->font(), text->text()))});
+            pieces.push_back({window, text, nullptr, std::max(0, general::ui::text_width(text->font(), text->text()))});
         } else if (auto* link = link_at(control)) {
             pieces.push_back({window, nullptr, link, link->wanted_width()});
         }
     }
     if (pieces.empty())
         return;
-    const int blank = std::max(0, general::ui::text_width(pieces.front().window,
-                                                          pieces.front().text ? pieces.front().text->font()
-                                                                              : pieces.front().link->font(),
-                                                          L" "));
+    const int blank = std::max(
+        0, general::ui::text_width(pieces.front().text ? pieces.front().text->font() : pieces.front().link->font(), L" "));
     // The line may run from the control before it to the one after it (the
     // buttons), or to the page's margins.
     RECT client{};
@@ -448,7 +446,7 @@ void base_view::lay_out_line(std::initializer_list<int> line)
             const int width = static_cast<int>(each.width * share);
             if (each.text) {
                 each.text->set_room({width, each.text->room().cy});
-                each.width = std::max(0, general::ui::text_width(each.window, each.text->font(), each.text->text()));
+                each.width = std::max(0, general::ui::text_width(each.text->font(), each.text->text()));
             } else {
                 each.link->set_room(width);
                 const RECT box = box_in_page(hwnd(), each.window);

@@ -83,7 +83,7 @@ int button::wanted_width() const
     RECT client{};
     GetClientRect(hwnd(), &client);
     const general::windows::unique_font font{CreateFontIndirectW(&wanted_font_)};
-    const int text = text_width(hwnd(), font.get(), text_);
+    const int text = text_width(font.get(), text_);
     const RECT area = text_area();
     return text < 0 ? client.right : text + (client.right - (area.right - area.left)) + 2;
 }
@@ -107,15 +107,15 @@ void button::fit()
     const RECT area = text_area();
     const SIZE room{area.right - area.left, area.bottom - area.top};
     const UINT single = format_ & ~DT_END_ELLIPSIS;
-    if (!reduced_ && !wrapped_ && text_fits(hwnd(), font_.get(), text_, single, room))
+    if (!reduced_ && !wrapped_ && text_fits(font_.get(), text_, single, room))
         return;
     wrapped_ = false;
-    LOGFONTW chosen = fitting_font(hwnd(), wanted_font_, text_, single, room, 0.85);
+    LOGFONTW chosen = fitting_font(wanted_font_, text_, single, room, 0.85);
     general::windows::unique_font font{CreateFontIndirectW(&chosen)};
-    if (!text_fits(hwnd(), font.get(), text_, single, room)) {
+    if (!text_fits(font.get(), text_, single, room)) {
         // Two lines, where one would have to be too small to read.
         const UINT lines = (single & ~DT_SINGLELINE) | DT_WORDBREAK | DT_VCENTER;
-        chosen = fitting_font(hwnd(), wanted_font_, text_, lines, room);
+        chosen = fitting_font(wanted_font_, text_, lines, room);
         font.reset(CreateFontIndirectW(&chosen));
         wrapped_ = true;
     }

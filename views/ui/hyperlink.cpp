@@ -162,7 +162,7 @@ void hyperlink::fit_to_label()
     // the focus frame's), keeping its left edge, like a single-line label.
     if (label_.empty() || (GetWindowLongPtrW(hwnd(), GWL_STYLE) & SS_TYPEMASK) != SS_LEFT)
         return;
-    const int width = text_width(hwnd(), font_.get(), label_);
+    const int width = text_width(font_.get(), label_);
     if (width < 0)
         return;
     RECT place{};
@@ -174,7 +174,7 @@ void hyperlink::fit_to_label()
 int hyperlink::wanted_width() const
 {
     const general::windows::unique_font font{CreateFontIndirectW(&wanted_font_)};
-    return text_width(hwnd(), font.get(), label_) + 2;
+    return text_width(font.get(), label_) + 2;
 }
 
 void hyperlink::set_room(int width)
@@ -182,7 +182,7 @@ void hyperlink::set_room(int width)
     if (!hwnd() || label_.empty())
         return;
     const LOGFONTW chosen =
-        fitting_font(hwnd(), wanted_font_, label_, DT_SINGLELINE, {std::max(1, width - 2), 1 << 16});
+        fitting_font(wanted_font_, label_, DT_SINGLELINE, {std::max(1, width - 2), 1 << 16});
     font_.reset(CreateFontIndirectW(&chosen));
     reduced_ = chosen.lfHeight != wanted_font_.lfHeight;
     fit_to_label();

@@ -47,7 +47,7 @@ void draw_text(HDC dc, const std::wstring& text, RECT client, UINT format)
     DrawTextW(dc, text.c_str(), length, &client, format);
 }
 
-int text_width(HWND, HFONT font, const std::wstring& text)
+int text_width(HFONT font, const std::wstring& text)
 {
     const HDC dc = measuring_dc();
     if (!dc)
@@ -150,7 +150,7 @@ void label::paint()
 
 bool label::fits() const
 {
-    return !hwnd() || !wanted_font_ || text_fits(hwnd(), font_.get(), text_, format_, room_);
+    return !hwnd() || !wanted_font_ || text_fits(font_.get(), text_, format_, room_);
 }
 
 int label::wanted_height() const
@@ -192,9 +192,9 @@ void label::fit()
 {
     if (!hwnd() || !wanted_font_ || room_.cx <= 0)
         return;
-    if (!reduced_ && text_fits(hwnd(), font_.get(), text_, format_, room_))
+    if (!reduced_ && text_fits(font_.get(), text_, format_, room_))
         return; // the common case: the theme's own size
-    const LOGFONTW chosen = fitting_font(hwnd(), *wanted_font_, text_, format_, room_);
+    const LOGFONTW chosen = fitting_font(*wanted_font_, text_, format_, room_);
     LOGFONTW current{};
     if (GetObjectW(font_.get(), sizeof current, &current) && current.lfHeight == chosen.lfHeight)
         return;
@@ -206,7 +206,7 @@ void label::auto_size()
 {
     if (!hwnd() || text_.empty() || (format_ & DT_WORDBREAK))
         return;
-    const int width = text_width(hwnd(), font_.get(), text_);
+    const int width = text_width(font_.get(), text_);
     if (width < 0)
         return;
     RECT window{};

@@ -13,7 +13,7 @@ HDC measuring_dc()
     return dc.get();
 }
 
-bool text_fits(HWND, HFONT font, const std::wstring& text, UINT format, SIZE room)
+bool text_fits(HFONT font, const std::wstring& text, UINT format, SIZE room)
 {
     if (text.empty())
         return true;
@@ -31,7 +31,7 @@ bool text_fits(HWND, HFONT font, const std::wstring& text, UINT format, SIZE roo
     return measured.bottom <= room.cy && measured.right <= room.cx;
 }
 
-LOGFONTW fitting_font(HWND control, const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
+LOGFONTW fitting_font(const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
                       double smallest_share)
 {
     const HDC dc = measuring_dc();
@@ -46,7 +46,7 @@ LOGFONTW fitting_font(HWND control, const LOGFONTW& wanted, const std::wstring& 
         candidate.lfHeight = sign * std::max(height, smallest);
         candidate.lfWidth = 0;
         const general::windows::unique_font font{CreateFontIndirectW(&candidate)};
-        if (!font || text_fits(control, font.get(), text, format, room) || height <= smallest)
+        if (!font || text_fits(font.get(), text, format, room) || height <= smallest)
             return candidate;
     }
 }

@@ -17,15 +17,15 @@ namespace general::ui {
 HDC measuring_dc();
 
 // Whether `text` in `font`, drawn with the DrawText flags `format`, fits `room`
-// (measured as on `control`, which shares the screen's resolution): a single line by its width; wrapped lines by
-// their height, and by the width of the longest word (DrawText never breaks a
-// word, it would run over the edge).
-bool text_fits(HWND control, HFONT font, const std::wstring& text, UINT format, SIZE room);
+// (measured at the screen's resolution, which every control shares): a single
+// line by its width; wrapped lines by their height, and by the width of the
+// longest word (DrawText never breaks a word, it would run over the edge).
+bool text_fits(HFONT font, const std::wstring& text, UINT format, SIZE room);
 
 // `wanted` itself when the text fits in it, else the first size below it (one
 // point at a time, down to `smallest_share` of it) in which the text fits; the
 // smallest size tried when none does. Only the height changes.
-LOGFONTW fitting_font(HWND control, const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
+LOGFONTW fitting_font(const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
                       double smallest_share = 0.7);
 
 // DT_RTLREADING for a control mirrored for a language written right to left

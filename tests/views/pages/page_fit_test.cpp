@@ -73,13 +73,13 @@ std::vector<placed> texts_of(base_view& page, const page_layout& layout)
         GetWindowTextW(radio, text, 512);
         const auto font = reinterpret_cast<HFONT>(SendMessageW(radio, WM_GETFONT, 0, 0));
         const UINT format = (GetWindowLongPtrW(radio, GWL_STYLE) & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
-        const bool fits = general::ui::text_fits(radio, font, text, format, base_view::radio_text_room(radio));
+        const bool fits = general::ui::text_fits(font, text, format, base_view::radio_text_room(radio));
         found.push_back({item.control, box_in(window, radio), fits, text});
     }
     for (const auto& item : layout.buttons)
         if (auto* button = page.button_at(item.control); button && shown(button->hwnd())) {
             const RECT area = button->text_area();
-            const bool fits = general::ui::text_fits(button->hwnd(), button->font(), button->text(),
+            const bool fits = general::ui::text_fits(button->font(), button->text(),
                                                      button->drawing_format() & ~DT_END_ELLIPSIS,
                                                      {area.right - area.left, area.bottom - area.top});
             found.push_back({item.control, box_in(window, button->hwnd()), fits, button->text()});

@@ -80,7 +80,7 @@ TEST_F(labels, single_lines_take_their_texts_width_and_others_keep_the_template_
         const LOGFONTW theme_font = settings_with(red, wanted).font;
         const general::windows::unique_font theme_size{CreateFontIndirectW(&theme_font)};
         const SIZE room{place.right - place.left, place.bottom - place.top};
-        const bool fits_at_theme_size = general::ui::text_fits(control, theme_size.get(), each.text, each.format, room);
+        const bool fits_at_theme_size = general::ui::text_fits(theme_size.get(), each.text, each.format, room);
         LOGFONTW font{};
         GetObjectW(widget.font(), sizeof(font), &font);
         EXPECT_EQ(widget.reduced(), !fits_at_theme_size);
