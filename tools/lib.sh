@@ -12,7 +12,7 @@ QEL_PACKAGES=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 xvfb x11-apps imagemagick xdotool
   libboost-dev googletest openssl osslsigncode wixl python3 curl locales git
-  clang libclang-rt-14-dev
+  clang clang-format libclang-rt-14-dev
   "${QEL_FONT_PACKAGES[@]}"
 )
 
