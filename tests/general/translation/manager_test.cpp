@@ -2,6 +2,7 @@
 // catalogues loaded on first selection, the stored language and every failure.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "general/windows/handle.h"
@@ -211,15 +212,11 @@ class instance_in_copy : public testing::Test {
     }
 };
 
-[[maybe_unused]] const bool instance_registered = [] {
-    const std::string asked = std::string("--gtest_filter=") + instance_check;
-    if (general::windows::wide_to_utf8(GetCommandLineW()).find(asked) == std::string::npos)
-        return false;
-    const std::string name(instance_check);
-    testing::RegisterTest("translation_instance", name.substr(name.find('.') + 1).c_str(), nullptr, nullptr,
-                          __FILE__, __LINE__, []() -> testing::Test* { return new instance_in_copy; });
-    return true;
-}();
+[[maybe_unused]] const bool instance_registered =
+    general::windows::wide_to_utf8(GetCommandLineW()).find(std::string("--gtest_filter=") + instance_check) !=
+        std::string::npos &&
+    testing::RegisterTest("translation_instance", std::strchr(instance_check, '.') + 1, nullptr, nullptr, __FILE__,
+                          __LINE__, []() -> testing::Test* { return new instance_in_copy; });
 
 } // namespace
 
@@ -235,8 +232,8 @@ TEST(translation_instance, a_copy_of_the_executable_reads_its_own_resources_fold
                                                      L"ais|fr_FR\r\n");
             write_utf8(resources / L"ui_fr_FR.ts", catalogue(L"StartView", {{L"Install", L"Installer"}}));
         }
-        const auto exit_code = test_support::run_self_copy(
-            folder.path(), general::windows::utf8_to_wide(instance_check));
+        const auto exit_code =
+            test_support::run_self_copy(folder.path(), general::windows::utf8_to_wide(instance_check));
         ASSERT_TRUE(exit_code) << "the copy did not run to its end";
         EXPECT_EQ(*exit_code, 0u) << "the copy's checks failed";
         EXPECT_TRUE(std::filesystem::exists(resources / L"copy_ran")) << "the copy ran no test";

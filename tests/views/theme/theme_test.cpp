@@ -71,6 +71,9 @@ TEST(theme_font, heights_follow_windows_muldiv_at_every_resolution)
     for (int dpi : {72, 84, 96, 100, 120, 144, 192})
         for (int points = -4; points <= 100; ++points)
             ASSERT_EQ(theme_reader::font_height(points, dpi), -MulDiv(points, dpi, 72)) << points << " at " << dpi;
+    // Halves round away from zero (3 points at 84 dpi, either sign), and an
+    // overflowing product counts as MulDiv's -1.
+    EXPECT_EQ(theme_reader::font_height(2147483647, 96), 1);
 }
 
 TEST(theme_lookup, missing_names_throw_with_the_name_in_the_text)
@@ -166,15 +169,11 @@ class fallback_in_copy : public testing::Test {
     }
 };
 
-[[maybe_unused]] const bool fallback_registered = [] {
-    const std::string asked = std::string("--gtest_filter=") + fallback_check;
-    if (general::windows::wide_to_utf8(GetCommandLineW()).find(asked) == std::string::npos)
-        return false;
-    const std::string name(fallback_check);
-    testing::RegisterTest("theme_fallback", name.substr(name.find('.') + 1).c_str(), nullptr, nullptr, __FILE__,
-                          __LINE__, []() -> testing::Test* { return new fallback_in_copy; });
-    return true;
-}();
+[[maybe_unused]] const bool fallback_registered =
+    general::windows::wide_to_utf8(GetCommandLineW()).find(std::string("--gtest_filter=") + fallback_check) !=
+        std::string::npos &&
+    testing::RegisterTest("theme_fallback", std::strchr(fallback_check, '.') + 1, nullptr, nullptr, __FILE__, __LINE__,
+                          []() -> testing::Test* { return new fallback_in_copy; });
 
 } // namespace
 
@@ -191,8 +190,8 @@ TEST(theme_fallback, a_copy_of_the_executable_reads_its_own_default_theme)
                    "<graphics><logo>logo.png</logo></graphics>"
                    "<context name=\"fallback\"><font name=\"text\" type=\"text\"><family>Caf\x80</family>"
                    "<size>9</size></font></context></theme>\n";
-        const auto exit_code = test_support::run_self_copy(
-            folder.path(), general::windows::utf8_to_wide(fallback_check));
+        const auto exit_code =
+            test_support::run_self_copy(folder.path(), general::windows::utf8_to_wide(fallback_check));
         ASSERT_TRUE(exit_code) << "the copy did not run to its end";
         EXPECT_EQ(*exit_code, 0u) << "the copy's checks failed";
         EXPECT_TRUE(std::filesystem::exists(resources / L"copy_ran")) << "the copy ran no test";
