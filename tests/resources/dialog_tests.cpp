@@ -78,8 +78,7 @@ public:
     void skip(std::size_t n) { at_ += n; }
 
 private:
-    template <typename T>
-    T take(std::size_t n, T value)
+    template <typename T> T take(std::size_t n, T value)
     {
         at_ += n;
         return value;
@@ -136,9 +135,9 @@ dialog_template read_template(std::uint16_t id)
 // The predefined classes may be stored by ordinal; compare by name.
 std::wstring class_name(const std::wstring& stored)
 {
-    static const std::map<std::wstring, std::wstring> ordinals = {
-        {L"#128", L"button"}, {L"#129", L"edit"},      {L"#130", L"static"},
-        {L"#131", L"listbox"}, {L"#132", L"scrollbar"}, {L"#133", L"combobox"}};
+    static const std::map<std::wstring, std::wstring> ordinals = {{L"#128", L"button"},    {L"#129", L"edit"},
+                                                                  {L"#130", L"static"},    {L"#131", L"listbox"},
+                                                                  {L"#132", L"scrollbar"}, {L"#133", L"combobox"}};
     if (auto it = ordinals.find(stored); it != ordinals.end())
         return it->second;
     std::wstring lower = stored;
@@ -215,8 +214,8 @@ void check_role(const template_control& c, role what, const page_use& page)
 {
     const std::wstring cls = class_name(c.window_class);
     const auto static_type = c.style & SS_TYPEMASK;
-    const bool text_type =
-        static_type == SS_LEFT || static_type == SS_CENTER || static_type == SS_RIGHT || static_type == SS_LEFTNOWORDWRAP;
+    const bool text_type = static_type == SS_LEFT || static_type == SS_CENTER || static_type == SS_RIGHT ||
+                           static_type == SS_LEFTNOWORDWRAP;
     const bool visible = c.style & WS_VISIBLE;
     EXPECT_TRUE(c.style & WS_CHILD);
     EXPECT_FALSE(c.style & WS_POPUP);
@@ -250,8 +249,7 @@ void check_role(const template_control& c, role what, const page_use& page)
         break;
     case role::button:
         EXPECT_EQ(cls, L"button");
-        EXPECT_EQ(c.style & BS_TYPEMASK,
-                  static_cast<std::uint32_t>(c.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
+        EXPECT_EQ(c.style & BS_TYPEMASK, static_cast<std::uint32_t>(c.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
         EXPECT_TRUE(c.style & WS_TABSTOP);
         EXPECT_TRUE(visible);
         break;
@@ -380,7 +378,8 @@ TEST(dialog_templates, controls_lie_inside_the_page_and_cover_no_other)
                 << "control " << c.id << " runs off the page: " << b.left << "," << b.top << " to " << b.right << ","
                 << b.bottom;
             for (const auto& [other, other_box] : boxes) {
-                const std::pair<std::uint32_t, std::uint32_t> pair{std::min(c.id, other->id), std::max(c.id, other->id)};
+                const std::pair<std::uint32_t, std::uint32_t> pair{std::min(c.id, other->id),
+                                                                   std::max(c.id, other->id)};
                 if (overlap(b, other_box) && !laid_out_at_run_time.count(pair))
                     ADD_FAILURE() << "controls " << other->id << " and " << c.id << " overlap";
             }
@@ -450,8 +449,7 @@ TEST(dialog_templates, every_template_can_be_instantiated)
 
     for (const auto& page : pages()) {
         SCOPED_TRACE(page.name);
-        unique_window view(CreateDialogParamW(self(), MAKEINTRESOURCEW(page.template_id), host.get(),
-                                              quiet_dialog, 0));
+        unique_window view(CreateDialogParamW(self(), MAKEINTRESOURCEW(page.template_id), host.get(), quiet_dialog, 0));
         ASSERT_TRUE(view) << "error " << GetLastError();
         EXPECT_EQ(GetParent(view.get()), host.get());
         int children = 0;

@@ -47,8 +47,7 @@ TEST(theme_resource, is_plain_ascii_with_a_utf8_declaration)
     const std::string bytes = bytes_of(IDR_THEME, L"THEME");
     // Widened through the ANSI code page, so anything beyond ASCII would change
     // with the machine's locale.
-    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(),
-                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
     EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"utf-8\"?>", 0), 0u);
     EXPECT_EQ(bytes.find("selected_color"), std::string::npos);
 }
