@@ -23,13 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct local_memory_traits {
-    using pointer = PSECURITY_DESCRIPTOR;
-    static pointer invalid() noexcept { return nullptr; }
-    static void close(pointer h) noexcept { LocalFree(h); }
-};
-using unique_descriptor = unique_resource<local_memory_traits>;
-
 struct find_traits {
     using pointer = HANDLE;
     static pointer invalid() noexcept { return INVALID_HANDLE_VALUE; }
@@ -165,14 +158,20 @@ void remove_if_abandoned(const fs::path& folder, DWORD attributes, std::size_t& 
 
 } // namespace
 
+unique_security_descriptor folder_descriptor(const wchar_t* access)
+{
+    unique_security_descriptor descriptor;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, descriptor.put(), nullptr))
+        throw_error(GetLastError(), "security descriptor");
+    return descriptor;
+}
+
 private_folder::private_folder(const std::wstring& parent, const std::wstring& prefix, const wchar_t* access)
 {
     // A relative parent would be resolved against whatever folder is current.
     if (!fs::path{parent}.is_absolute())
         throw_error(ERROR_BAD_PATHNAME, "the parent folder is not a full path");
-    unique_descriptor descriptor;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(access, SDDL_REVISION_1, descriptor.put(), nullptr))
-        throw_error(GetLastError(), "security descriptor");
+    const unique_security_descriptor descriptor = folder_descriptor(access);
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
     std::wstring folder = parent;
     if (!folder.empty() && folder.back() != L'\\')

@@ -27,6 +27,18 @@ inline constexpr const wchar_t* private_folder_access = L"D:P(A;OICI;FA;;;BA)(A;
 // lives. The system closes it when the owning process ends in any way.
 inline constexpr const wchar_t* private_folder_mark = L"in-use.mark";
 
+// A security descriptor made from its text form, freed with LocalFree.
+struct local_descriptor_traits {
+    using pointer = PSECURITY_DESCRIPTOR;
+    static pointer invalid() noexcept { return nullptr; }
+    static void close(pointer h) noexcept { LocalFree(h); }
+};
+using unique_security_descriptor = unique_resource<local_descriptor_traits>;
+
+// The descriptor a private folder is created with: `access` (SDDL) as the
+// system reads it. Throws std::system_error when the text is not a descriptor.
+unique_security_descriptor folder_descriptor(const wchar_t* access);
+
 class private_folder {
 public:
     // Creates "<prefix>-<number>" under `parent` with `access` (SDDL), trying

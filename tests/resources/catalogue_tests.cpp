@@ -3,6 +3,7 @@
 // tests/support/text_census.h), not against copies of their texts.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <regex>
 #include <set>
@@ -12,6 +13,7 @@
 #include "general/translation/catalogue_reader.h"
 #include "general/translation/language_list_reader.h"
 #include "general/windows/text.h"
+#include "resources/resource_ids.h"
 #include "tests/resources/resource_test_support.h"
 #include "tests/support/text_census.h"
 
@@ -28,7 +30,7 @@ std::wstring text_of(std::uint16_t id, const wchar_t* type)
 
 std::vector<translation::language_list_entry> listed()
 {
-    return translation::read_language_list(text_of(209, L"LST"));
+    return translation::read_language_list(text_of(IDR_LANGUAGES, L"LST"));
 }
 
 std::wstring language_of(const std::wstring& code)
@@ -68,7 +70,7 @@ std::map<std::uint16_t, translation::context_table> catalogues()
 
 TEST(language_list_resource, is_utf8_with_bom_and_crlf_lines_each_naming_its_catalogue)
 {
-    const std::string bytes = bytes_of(209, L"LST");
+    const std::string bytes = bytes_of(IDR_LANGUAGES, L"LST");
     ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
     std::size_t lines = 0;
     for (std::size_t start = 3, at; (at = bytes.find('\n', start)) != std::string::npos; start = at + 1, ++lines) {
@@ -96,7 +98,29 @@ TEST(language_list_resource, is_utf8_with_bom_and_crlf_lines_each_naming_its_cat
         ASSERT_TRUE(std::regex_search(text, language, std::wregex(LR"re(<TS[^>]*\slanguage="([^"]+)\")re")));
         EXPECT_EQ(language_of(language[1]), language_of(entry.code));
     }
-    EXPECT_EQ(entries[0].catalogue, L"210");
+}
+
+// The build embeds resources/catalogues/ui_<code>.ts for the first code listed
+// with each id; a catalogue no line names in that way is never shipped, and the
+// ids resources/resource_ids.h names must be the ones the list gives.
+TEST(language_list_resource, names_every_catalogue_of_the_sources_under_the_ids_the_header_gives)
+{
+    std::map<std::wstring, std::wstring> first_with_id; // id -> code
+    std::map<std::wstring, std::wstring> id_of;         // code -> id
+    for (const auto& entry : listed()) {
+        first_with_id.emplace(entry.catalogue, entry.code);
+        id_of[entry.code] = entry.catalogue;
+    }
+    std::set<std::wstring> embedded;
+    for (const auto& [id, code] : first_with_id)
+        embedded.insert(code);
+    for (const auto& file : std::filesystem::directory_iterator(test_support::source_root() / "resources/catalogues")) {
+        const std::wstring name = file.path().filename().wstring();
+        ASSERT_TRUE(std::regex_match(name, std::wregex(LR"re(ui_[a-z]{2}_[A-Z]{2}\.ts)re"))) << utf8(name);
+        EXPECT_EQ(embedded.count(name.substr(3, 5)), 1u) << utf8(name) << " is not shipped";
+    }
+    EXPECT_EQ(id_of[L"en_GB"], std::to_wstring(IDR_TS_EN_GB));
+    EXPECT_EQ(id_of[L"pt_BR"], std::to_wstring(IDR_TS_PT_BR));
 }
 
 TEST(catalogue_resources, hold_every_text_the_installer_passes_with_its_placeholders)
@@ -131,7 +155,7 @@ TEST(catalogue_resources, hold_nothing_else_and_english_is_the_source)
         for (const auto& [context, messages] : contexts) {
             for (const auto& [source, translated] : messages) {
                 EXPECT_EQ(passed.count({context, source}), 1u) << utf8(context) << " \"" << utf8(source) << "\"";
-                if (id == 210) {
+                if (id == IDR_TS_EN_GB) {
                     EXPECT_EQ(translated, source);
                 }
                 // Blanks at either end would shift a centred text and break

@@ -1,5 +1,7 @@
-// The dialog templates: every page's controls read back from the template bytes
-// and checked against the page layouts, and every template instantiated.
+// The dialog templates, read back from the executable's bytes and checked
+// against the pages that use them: every control a page names is there in the
+// class its role needs, nothing else is, the controls lie inside the page
+// without covering one another, and every template can be instantiated.
 #include <gtest/gtest.h>
 
 #include <winsock2.h>
@@ -15,8 +17,11 @@
 #include <vector>
 
 #include "general/windows/handle.h"
+#include "general/windows/text.h"
 #include "resources/resource_ids.h"
 #include "tests/resources/resource_test_support.h"
+#include "tests/support/text_census.h"
+#include "views/uninstall_steps_view.h"
 
 using namespace resource_tests;
 
@@ -73,8 +78,7 @@ public:
     void skip(std::size_t n) { at_ += n; }
 
 private:
-    template <typename T>
-    T take(std::size_t n, T value)
+    template <typename T> T take(std::size_t n, T value)
     {
         at_ += n;
         return value;
@@ -131,9 +135,9 @@ dialog_template read_template(std::uint16_t id)
 // The predefined classes may be stored by ordinal; compare by name.
 std::wstring class_name(const std::wstring& stored)
 {
-    static const std::map<std::wstring, std::wstring> ordinals = {
-        {L"#128", L"button"}, {L"#129", L"edit"},      {L"#130", L"static"},
-        {L"#131", L"listbox"}, {L"#132", L"scrollbar"}, {L"#133", L"combobox"}};
+    static const std::map<std::wstring, std::wstring> ordinals = {{L"#128", L"button"},    {L"#129", L"edit"},
+                                                                  {L"#130", L"static"},    {L"#131", L"listbox"},
+                                                                  {L"#132", L"scrollbar"}, {L"#133", L"combobox"}};
     if (auto it = ordinals.find(stored); it != ordinals.end())
         return it->second;
     std::wstring lower = stored;
@@ -142,222 +146,152 @@ std::wstring class_name(const std::wstring& stored)
     return lower;
 }
 
-// ------------------------------------------------------ page layouts ---
+// --------------------------------------------------- the pages' use ---
 
-enum class kind {
-    picture,       // SS_BITMAP with a real-size image
-    text,          // label painted by its widget, or a plain static
-    link,          // static that reports clicks
-    radio,         // auto radio button
-    radio_wrapped, // auto radio button of several lines (uninstall steps)
-    ok,            // default push button
-    push,          // other push button
-    progress,      // progress bar, hidden at first
+// What a page does with a control, which decides what its template must make.
+enum class role {
+    picture,   // shows an image at the image's own size
+    text,      // label painted by its widget
+    link,      // static that reports clicks
+    radio,     // auto radio button
+    button,    // push button; IDOK is the default one
+    animation, // plain static the animation widget paints over
+    progress,  // progress bar the page shows itself
+    status,    // one line of status text set by the page
 };
 
-constexpr short any_size = -1; // size not fixed by the layout (pictures take their image's)
-
-struct control_spec {
-    std::uint32_t id;
-    kind what;
-    short x, y, cx, cy;
+// Controls a page reaches from its own code instead of through its layout.
+const std::map<std::uint16_t, std::map<std::uint32_t, role>> filled_by_code = {
+    {IDD_PROCESS_VIEW, {{IDC_ANIMATION, role::animation}, {IDC_PROGRESS, role::progress}, {IDC_STATUS, role::status}}},
 };
 
-struct page_spec {
-    std::uint16_t template_id;
-    const char* name;
-    std::vector<control_spec> controls;
+struct page_use {
+    std::string name;
+    std::uint16_t template_id = 0;
+    bool wrapped_radios = false; // the uninstall steps' radios carry sentences that wrap
+    std::map<std::uint32_t, role> roles;
+    std::map<std::uint32_t, int> images; // picture control -> PNG resource
 };
 
-const std::vector<page_spec>& pages()
+// Every page as the main dialog makes it, with the controls its layout and its
+// code name.
+const std::vector<page_use>& pages()
 {
-    static const std::vector<page_spec> all = {
-        {201, "start", {
-            {1000, kind::picture, 207, 33, 15, 13},
-            {1024, kind::picture, 19, 28, 15, 13},
-            {1002, kind::picture, 29, 68, any_size, any_size},
-            {1003, kind::picture, 30, 87, any_size, any_size},
-            {1005, kind::picture, 30, 107, any_size, any_size},
-            {1004, kind::picture, 216, 68, any_size, any_size},
-            {1006, kind::picture, 216, 87, any_size, any_size},
-            {1007, kind::picture, 216, 106, any_size, any_size},
-            {1017, kind::text, 46, 70, 144, 8},
-            {1018, kind::text, 46, 88, 140, 8},
-            {1019, kind::text, 46, 107, 138, 8},
-            {1020, kind::text, 233, 70, 150, 8},
-            {1021, kind::text, 233, 89, 150, 8},
-            {1022, kind::text, 233, 108, 150, 8},
-            {1008, kind::text, 78, 185, 135, 8},
-            {1011, kind::text, 123, 196, 26, 8},
-            {1025, kind::link, 216, 185, 90, 8},
-            {1026, kind::link, 102, 196, 32, 8},
-            {1009, kind::link, 153, 197, 150, 8},
-            {1030, kind::link, 262, 133, 90, 8},
-            {1027, kind::radio, 22, 133, 240, 10},
-            {1028, kind::radio, 22, 150, 247, 10},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 21, 185, 56, 14},
-        }},
-        {202, "process", {
-            {1001, kind::text, 47, 154, 311, 20},
-            {1013, kind::text, 169, 81, 59, 53},
-            {1000, kind::picture, 207, 33, 15, 13},
-            {1024, kind::picture, 19, 28, 15, 13},
-            {1028, kind::progress, 7, 201, 393, 7},
-            {1029, kind::text, 7, 192, 393, 8},
-        }},
-        {203, "finish", {
-            {1, kind::ok, 311, 183, 74, 24},
-            {1001, kind::text, 41, 96, 311, 31},
-            {1021, kind::text, 55, 131, 289, 15},
-            {1022, kind::text, 55, 151, 289, 15},
-            {1012, kind::text, 34, 184, 187, 23},
-            {2, kind::push, 233, 183, 74, 24},
-            {1000, kind::picture, 207, 34, 15, 13},
-            {1024, kind::picture, 19, 28, 15, 13},
-        }},
-        {204, "error", {
-            {1001, kind::text, 110, 172, 175, 22},
-            {1014, kind::picture, 140, 65, any_size, any_size},
-            {1000, kind::picture, 207, 33, 15, 13},
-            {1024, kind::picture, 19, 28, 15, 13},
-            {1, kind::ok, 311, 183, 74, 24},
-        }},
-        {205, "uninstall", {
-            {1000, kind::picture, 118, 19, 15, 13},
-            {1001, kind::text, 40, 64, 311, 38},
-            {1021, kind::text, 56, 109, 295, 17},
-            {1022, kind::text, 56, 126, 295, 23},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 24, 193, 50, 14},
-        }},
-        {206, "uninstalled", {
-            {1000, kind::picture, 118, 19, 15, 13},
-            {1001, kind::text, 40, 66, 311, 38},
-            {1021, kind::text, 56, 111, 295, 55},
-            {1, kind::ok, 311, 183, 74, 24},
-        }},
-        {207, "cancel", {
-            {1024, kind::picture, 19, 28, 15, 13},
-            {1017, kind::text, 24, 74, 348, 8},
-            {1018, kind::text, 24, 106, 337, 8},
-            {1019, kind::text, 24, 118, 348, 22},
-            {1020, kind::text, 24, 145, 348, 8},
-            {1008, kind::text, 78, 185, 135, 8},
-            {1011, kind::text, 123, 196, 26, 8},
-            {1025, kind::link, 216, 185, 90, 8},
-            {1026, kind::link, 102, 196, 32, 8},
-            {1009, kind::link, 153, 197, 150, 8},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 21, 185, 56, 14},
-        }},
-        {208, "abandon", {
-            {1024, kind::picture, 19, 28, 15, 13},
-            {1017, kind::text, 24, 74, 348, 8},
-            {1018, kind::text, 24, 91, 337, 35},
-            {1019, kind::text, 24, 135, 348, 8},
-            {1020, kind::text, 24, 153, 348, 8},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 21, 185, 56, 14},
-        }},
-        {209, "uninstall step 1", {
-            {1000, kind::picture, 118, 19, 15, 13},
-            {1021, kind::text, 37, 53, 331, 11},
-            {1022, kind::text, 37, 66, 331, 11},
-            {1031, kind::text, 37, 81, 331, 16},
-            {1023, kind::text, 37, 102, 331, 11},
-            {1034, kind::text, 37, 115, 331, 22},
-            {1032, kind::radio_wrapped, 85, 147, 248, 10},
-            {1033, kind::radio_wrapped, 85, 164, 248, 10},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 24, 193, 50, 14},
-        }},
-        {210, "uninstall step 2", {
-            {1000, kind::picture, 118, 19, 15, 13},
-            {1021, kind::text, 40, 70, 329, 11},
-            {1031, kind::text, 40, 91, 329, 22},
-            {1032, kind::radio_wrapped, 85, 147, 250, 10},
-            {1033, kind::radio_wrapped, 85, 164, 250, 10},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 24, 193, 50, 14},
-        }},
-        {211, "uninstall step 3", {
-            {1000, kind::picture, 118, 19, 15, 13},
-            {1021, kind::text, 40, 70, 329, 20},
-            {1022, kind::text, 40, 92, 329, 21},
-            {1031, kind::text, 40, 116, 329, 19},
-            {1032, kind::radio_wrapped, 85, 138, 250, 17},
-            {1033, kind::radio_wrapped, 85, 159, 250, 17},
-            {1, kind::ok, 311, 183, 74, 24},
-            {2, kind::push, 24, 193, 50, 14},
-        }},
-    };
+    static const std::vector<page_use> all = [] {
+        std::vector<page_use> found;
+        for (const auto& page : test_support::every_page()) {
+            page_use use;
+            use.name = general::windows::wide_to_utf8(page->name()) + " " + std::to_string(page->template_id());
+            use.template_id = static_cast<std::uint16_t>(page->template_id());
+            use.wrapped_radios = dynamic_cast<const uninstall_steps_view*>(page.get()) != nullptr;
+            auto add = [&](int control, role what) {
+                EXPECT_TRUE(use.roles.emplace(control, what).second) << use.name << ": control " << control << " twice";
+            };
+            const page_layout layout = test_support::layout_of(*page);
+            for (const auto& item : layout.pictures) {
+                add(item.control, role::picture);
+                use.images[item.control] = item.image;
+            }
+            for (const auto& item : layout.texts)
+                add(item.control, role::text);
+            for (const auto& item : layout.links)
+                add(item.control, role::link);
+            for (const auto& item : layout.radios)
+                add(item.control, role::radio);
+            for (const auto& item : layout.buttons)
+                add(item.control, role::button);
+            if (const auto extra = filled_by_code.find(use.template_id); extra != filled_by_code.end())
+                for (const auto& [control, what] : extra->second)
+                    add(control, what);
+            found.push_back(std::move(use));
+        }
+        return found;
+    }();
     return all;
 }
 
-bool is_radio(const template_control& c)
-{
-    return class_name(c.window_class) == L"button" && (c.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
-}
-
-void check_kind(const template_control& c, kind what)
+void check_role(const template_control& c, role what, const page_use& page)
 {
     const std::wstring cls = class_name(c.window_class);
-    const bool text_type = [&] {
-        const auto type = c.style & SS_TYPEMASK;
-        return type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_LEFTNOWORDWRAP;
-    }();
+    const auto static_type = c.style & SS_TYPEMASK;
+    const bool text_type = static_type == SS_LEFT || static_type == SS_CENTER || static_type == SS_RIGHT ||
+                           static_type == SS_LEFTNOWORDWRAP;
+    const bool visible = c.style & WS_VISIBLE;
     EXPECT_TRUE(c.style & WS_CHILD);
     EXPECT_FALSE(c.style & WS_POPUP);
     switch (what) {
-    case kind::picture:
+    case role::picture:
         EXPECT_EQ(cls, L"static");
-        EXPECT_EQ(c.style, 0x5000080Eu); // visible child, SS_BITMAP | SS_REALSIZEIMAGE
+        EXPECT_EQ(static_type, static_cast<std::uint32_t>(SS_BITMAP));
+        EXPECT_TRUE(c.style & SS_REALSIZEIMAGE) << "the image would be squeezed into the template's box";
+        EXPECT_TRUE(visible);
         break;
-    case kind::text:
+    case role::text:
+    case role::status:
+    case role::animation:
         EXPECT_EQ(cls, L"static");
         EXPECT_TRUE(text_type) << std::hex << c.style;
-        EXPECT_TRUE(c.style & WS_VISIBLE);
-        EXPECT_FALSE(c.style & (WS_TABSTOP | SS_NOTIFY));
+        EXPECT_TRUE(visible);
+        EXPECT_FALSE(c.style & (WS_TABSTOP | SS_NOTIFY)) << "a text takes no focus and no clicks";
         break;
-    case kind::link:
+    case role::link:
         EXPECT_EQ(cls, L"static");
         EXPECT_TRUE(text_type) << std::hex << c.style;
         EXPECT_TRUE(c.style & SS_NOTIFY) << "a link must report its clicks";
         EXPECT_TRUE(c.style & WS_TABSTOP);
-        EXPECT_TRUE(c.style & WS_VISIBLE);
+        EXPECT_TRUE(visible);
         break;
-    case kind::radio:
+    case role::radio:
         EXPECT_EQ(cls, L"button");
         EXPECT_EQ(c.style & BS_TYPEMASK, static_cast<std::uint32_t>(BS_AUTORADIOBUTTON));
-        EXPECT_TRUE(c.style & WS_VISIBLE);
+        EXPECT_EQ((c.style & BS_MULTILINE) != 0, page.wrapped_radios);
+        EXPECT_TRUE(visible);
         break;
-    case kind::radio_wrapped:
+    case role::button:
         EXPECT_EQ(cls, L"button");
-        EXPECT_EQ(c.style & ~static_cast<std::uint32_t>(WS_GROUP | WS_TABSTOP), 0x50002009u);
-        break;
-    case kind::ok:
-        EXPECT_EQ(cls, L"button");
-        EXPECT_EQ(c.style & BS_TYPEMASK, static_cast<std::uint32_t>(BS_DEFPUSHBUTTON));
+        EXPECT_EQ(c.style & BS_TYPEMASK, static_cast<std::uint32_t>(c.id == IDOK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON));
         EXPECT_TRUE(c.style & WS_TABSTOP);
-        EXPECT_TRUE(c.style & WS_VISIBLE);
+        EXPECT_TRUE(visible);
         break;
-    case kind::push:
-        EXPECT_EQ(cls, L"button");
-        EXPECT_EQ(c.style & BS_TYPEMASK, static_cast<std::uint32_t>(BS_PUSHBUTTON));
-        EXPECT_TRUE(c.style & WS_TABSTOP);
-        EXPECT_TRUE(c.style & WS_VISIBLE);
-        break;
-    case kind::progress:
+    case role::progress:
         EXPECT_EQ(cls, L"msctls_progress32");
-        EXPECT_FALSE(c.style & WS_VISIBLE) << "the page shows the bar itself";
+        EXPECT_FALSE(visible) << "the page shows the bar itself";
         EXPECT_FALSE(c.style & PBS_VERTICAL);
         break;
     }
 }
 
+// A control's box in dialog units; a picture takes its image's size, at the
+// page font's roughly 1.5 x 1.625 pixels a unit.
+struct box {
+    double left, top, right, bottom;
+};
+
+box box_of(const template_control& c, const page_use& page)
+{
+    double cx = c.cx, cy = c.cy;
+    if (const auto image = page.images.find(c.id); image != page.images.end()) {
+        const std::string png = bytes_of(static_cast<std::uint16_t>(image->second), L"PNG");
+        cx = read32_big_endian(png, 16) / 1.5;
+        cy = read32_big_endian(png, 20) / 1.625;
+    }
+    return {double(c.x), double(c.y), c.x + cx, c.y + cy};
+}
+
+bool overlap(const box& a, const box& b)
+{
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// Pairs whose template boxes may overlap: the page sets them out again at run
+// time as one line of words, so their boxes give only the row.
+const std::set<std::pair<std::uint32_t, std::uint32_t>> laid_out_at_run_time = {
+    {IDC_AND_TEXT, IDC_AGREEMENT_LINK},
+};
+
 void check_page_frame(const dialog_template& d)
 {
+    // The pages are laid over the main dialog and share its size.
     EXPECT_EQ(d.version, 1u) << "an extended template";
     EXPECT_EQ(d.signature, 0xFFFFu);
     EXPECT_EQ(d.cx, 407);
@@ -370,6 +304,11 @@ void check_page_frame(const dialog_template& d)
     EXPECT_EQ(d.italic, 0u);
     EXPECT_EQ(d.charset, 1u);
     EXPECT_EQ(d.face, L"MS Shell Dlg");
+}
+
+bool is_radio(const template_control& c)
+{
+    return class_name(c.window_class) == L"button" && (c.style & BS_TYPEMASK) == BS_AUTORADIOBUTTON;
 }
 
 struct window_traits {
@@ -388,15 +327,20 @@ INT_PTR CALLBACK quiet_dialog(HWND, UINT message, WPARAM, LPARAM)
 
 TEST(dialog_templates, main_dialog_is_an_empty_captioned_frame)
 {
-    const dialog_template d = read_template(129);
+    const dialog_template d = read_template(IDD_MAIN);
     check_page_frame(d);
     EXPECT_EQ(d.style, 0x00C80048u); // DS_SETFONT | DS_FIXEDSYS | WS_CAPTION | WS_SYSMENU
     EXPECT_EQ(d.title, L"Kelvaris Installer");
     EXPECT_TRUE(d.controls.empty());
 }
 
-TEST(dialog_templates, every_page_has_its_controls_where_the_layout_puts_them)
+// Every control a page names is in its template with the class its role needs,
+// and the template has no control the page leaves alone (it would show the
+// template's English text untranslated). A control the template lacks is
+// skipped silently by the page, so only this catches it.
+TEST(dialog_templates, every_page_has_exactly_the_controls_its_code_names)
 {
+    ASSERT_EQ(pages().size(), 11u);
     for (const auto& page : pages()) {
         SCOPED_TRACE(page.name);
         const dialog_template d = read_template(page.template_id);
@@ -405,51 +349,61 @@ TEST(dialog_templates, every_page_has_its_controls_where_the_layout_puts_them)
         EXPECT_TRUE(d.title.empty()) << "pages have no caption";
 
         std::map<std::uint32_t, const template_control*> by_id;
-        for (const auto& c : d.controls)
+        for (const auto& c : d.controls) {
             EXPECT_TRUE(by_id.emplace(c.id, &c).second) << "id " << c.id << " twice";
-        EXPECT_EQ(d.controls.size(), page.controls.size());
-
-        for (const auto& want : page.controls) {
-            SCOPED_TRACE(want.id);
-            auto it = by_id.find(want.id);
-            ASSERT_NE(it, by_id.end()) << "missing control";
-            const template_control& got = *it->second;
-            EXPECT_EQ(got.x, want.x);
-            EXPECT_EQ(got.y, want.y);
-            if (want.cx != any_size) {
-                EXPECT_EQ(got.cx, want.cx);
-                EXPECT_EQ(got.cy, want.cy);
-            } else {
-                EXPECT_GT(got.cx, 0);
-                EXPECT_GT(got.cy, 0);
-            }
-            check_kind(got, want.what);
+            EXPECT_EQ(page.roles.count(c.id), 1u) << "control " << c.id << " is not used by the page";
+        }
+        for (const auto& [id, what] : page.roles) {
+            SCOPED_TRACE(id);
+            const auto found = by_id.find(id);
+            if (found == by_id.end())
+                ADD_FAILURE() << "control " << id << " is missing from the template";
+            else
+                check_role(*found->second, what, page);
         }
     }
 }
 
-TEST(dialog_templates, pictures_fit_on_the_page)
+TEST(dialog_templates, controls_lie_inside_the_page_and_cover_no_other)
 {
-    // Pictures grow to their image; an image placed so that it runs off the page
-    // would be cut. Sizes in dialog units at the page font, roughly 1.5 x 1.6
-    // pixels each.
-    struct placed {
-        std::uint16_t page;
-        std::uint32_t control;
-        int width_px, height_px;
-    };
-    const placed images[] = {
-        {201, 1000, 239, 34}, {201, 1024, 192, 45}, {201, 1002, 14, 14},
-        {204, 1014, 164, 164}, {205, 1000, 239, 34}, {209, 1000, 239, 34},
-    };
-    for (const auto& p : images) {
-        SCOPED_TRACE(p.control);
-        for (const auto& c : read_template(p.page).controls) {
-            if (c.id != p.control)
-                continue;
-            EXPECT_LE(c.x + p.width_px / 1.5, 407.0);
-            EXPECT_LE(c.y + p.height_px / 1.625, 215.0);
+    for (const auto& page : pages()) {
+        SCOPED_TRACE(page.name);
+        const dialog_template d = read_template(page.template_id);
+        std::vector<std::pair<const template_control*, box>> boxes;
+        for (const auto& c : d.controls) {
+            const box b = box_of(c, page);
+            EXPECT_GT(b.right, b.left) << "control " << c.id;
+            EXPECT_GT(b.bottom, b.top) << "control " << c.id;
+            EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= d.cx && b.bottom <= d.cy)
+                << "control " << c.id << " runs off the page: " << b.left << "," << b.top << " to " << b.right << ","
+                << b.bottom;
+            for (const auto& [other, other_box] : boxes) {
+                const std::pair<std::uint32_t, std::uint32_t> pair{std::min(c.id, other->id),
+                                                                   std::max(c.id, other->id)};
+                if (overlap(b, other_box) && !laid_out_at_run_time.count(pair))
+                    ADD_FAILURE() << "controls " << other->id << " and " << c.id << " overlap";
+            }
+            boxes.emplace_back(&c, b);
         }
+    }
+}
+
+// The confirming button and the archiver's logo stay put when one page
+// replaces another.
+TEST(dialog_templates, shared_controls_keep_their_place_from_page_to_page)
+{
+    for (const std::uint32_t id : {std::uint32_t{IDC_OK_BUTTON}, std::uint32_t{IDC_ARCHIVER_LOGO}}) {
+        SCOPED_TRACE(id);
+        std::set<std::vector<short>> places;
+        int pages_with_it = 0;
+        for (const auto& page : pages())
+            for (const auto& c : read_template(page.template_id).controls)
+                if (c.id == id) {
+                    places.insert({c.x, c.y, c.cx, c.cy});
+                    ++pages_with_it;
+                }
+        EXPECT_GT(pages_with_it, 4);
+        EXPECT_EQ(places.size(), 1u);
     }
 }
 
@@ -475,9 +429,8 @@ TEST(dialog_templates, radio_buttons_form_one_group_per_page)
                 EXPECT_TRUE(controls[j].style & WS_GROUP) << "control " << controls[j].id;
             }
         }
-        const bool has_radios = std::any_of(page.controls.begin(), page.controls.end(), [](auto& c) {
-            return c.what == kind::radio || c.what == kind::radio_wrapped;
-        });
+        const bool has_radios = std::any_of(page.roles.begin(), page.roles.end(),
+                                            [](const auto& each) { return each.second == role::radio; });
         EXPECT_EQ(groups, has_radios ? 1 : 0);
     }
 }
@@ -487,7 +440,7 @@ TEST(dialog_templates, every_template_can_be_instantiated)
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES}; // as the installer does
     InitCommonControlsEx(&controls);
 
-    unique_window host(CreateDialogParamW(self(), MAKEINTRESOURCEW(129), nullptr, quiet_dialog, 0));
+    unique_window host(CreateDialogParamW(self(), MAKEINTRESOURCEW(IDD_MAIN), nullptr, quiet_dialog, 0));
     if (!host)
         GTEST_SKIP() << "no window station to create dialogs in (error " << GetLastError() << ")";
     wchar_t caption[64] = {};
@@ -496,38 +449,25 @@ TEST(dialog_templates, every_template_can_be_instantiated)
 
     for (const auto& page : pages()) {
         SCOPED_TRACE(page.name);
-        unique_window view(CreateDialogParamW(self(), MAKEINTRESOURCEW(page.template_id), host.get(),
-                                              quiet_dialog, 0));
+        unique_window view(CreateDialogParamW(self(), MAKEINTRESOURCEW(page.template_id), host.get(), quiet_dialog, 0));
         ASSERT_TRUE(view) << "error " << GetLastError();
         EXPECT_EQ(GetParent(view.get()), host.get());
         int children = 0;
         EnumChildWindows(
             view.get(), [](HWND, LPARAM count) { return ++*reinterpret_cast<int*>(count), TRUE; },
             reinterpret_cast<LPARAM>(&children));
-        EXPECT_EQ(children, static_cast<int>(page.controls.size()));
-        for (const auto& want : page.controls) {
-            HWND control = GetDlgItem(view.get(), static_cast<int>(want.id));
-            ASSERT_NE(control, nullptr) << "control " << want.id;
+        EXPECT_EQ(children, static_cast<int>(page.roles.size()));
+        for (const auto& [id, what] : page.roles) {
+            HWND control = GetDlgItem(view.get(), static_cast<int>(id));
+            ASSERT_NE(control, nullptr) << "control " << id;
             const bool visible = GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE;
-            EXPECT_EQ(visible, want.what != kind::progress) << "control " << want.id;
+            EXPECT_EQ(visible, what != role::progress) << "control " << id;
         }
     }
 }
 
-// The names the pages use for these ids.
-static_assert(IDD_MAIN == 129 && IDD_START_VIEW == 201 && IDD_PROCESS_VIEW == 202 &&
-              IDD_FINISH_VIEW == 203 && IDD_ERROR_VIEW == 204 && IDD_UNINSTALL_VIEW == 205 &&
-              IDD_UNINSTALLED_VIEW == 206 && IDD_CANCEL_VIEW == 207 && IDD_ABANDON_VIEW == 208 &&
-              IDD_UNINSTALL_STEP1_VIEW == 209 && IDD_UNINSTALL_STEP2_VIEW == 210 &&
-              IDD_UNINSTALL_STEP3_VIEW == 211);
-static_assert(IDI_INSTALLER == 128 && IDI_UNINSTALLER == 140 && IDS_INSTALLER == 128 &&
-              IDR_PNG_LOGO == 130 && IDR_PNG_OK_FACE == 131 && IDR_PNG_CANCEL_FACE == 132 &&
-              IDR_THEME == 133 && IDR_PNG_CHECK == 134 && IDR_GIF_PROCESS == 136 &&
-              IDR_PNG_SHIELD == 137 && IDR_PNG_ARCHIVER_LOGO == 139 && IDR_LANGUAGES == 209 &&
-              IDR_TS_EN_GB == 210 && IDR_TS_PT_BR == 211);
-static_assert(IDC_OK_BUTTON == IDOK && IDC_CANCEL_BUTTON == IDCANCEL && IDC_LOGO == 1000 &&
-              IDC_HEADER == 1001 && IDC_ARCHIVER_LOGO == 1024 && IDC_ANIMATION == 1013 &&
-              IDC_SHIELD == 1014 && IDC_PROGRESS == 1028 && IDC_STATUS == 1029 &&
-              IDC_BOTH_RADIO == 1027 && IDC_ARCHIVER_ONLY_RADIO == 1028 && IDC_KEEP_RADIO == 1032 &&
-              IDC_REMOVE_RADIO == 1033 && IDC_WHY_LINK == 1030 && IDC_PROTECTION_LICENCE_LINK == 1009 &&
-              IDC_ARCHIVER_LICENCE_LINK == 1025 && IDC_AGREEMENT_LINK == 1026);
+// The pages' own names for controls they reach without the layout, and the
+// keys that reach the buttons, agree with the templates' ids.
+static_assert(base_view::header_control == IDC_HEADER && base_view::logo_control == IDC_LOGO &&
+              base_view::archiver_logo_control == IDC_ARCHIVER_LOGO);
+static_assert(IDC_OK_BUTTON == IDOK && IDC_CANCEL_BUTTON == IDCANCEL, "Enter and Escape reach the buttons");

@@ -10,6 +10,7 @@
 
 #include "general/windows/handle.h"
 #include "general/windows/resource.h"
+#include "resources/resource_ids.h"
 #include "tests/resources/resource_test_support.h"
 #include "tests/support/scratch_folder.h"
 
@@ -17,26 +18,24 @@ using namespace resource_tests;
 
 namespace {
 
-struct png_spec {
-    std::uint16_t id;
-    std::uint32_t width;
-    std::uint32_t height;
-};
-
 // GDI+'s time dimension of animated images (the import library's own copy of
 // this GUID is not linked in when GDI+ is loaded late).
 const GUID frame_dimension_time = {0x6aedbd6d, 0x3fb5, 0x418a, {0x83, 0xa6, 0x7f, 0x45, 0x22, 0x9d, 0xc8, 0x72}};
 
-const png_spec pngs[] = {
-    {130, 239, 34},   // protection product's logo
-    {131, 97, 33},    // blue button face
-    {132, 97, 33},    // white-grey button face
-    {134, 14, 14},    // check mark
-    {135, 14, 14},
-    {137, 164, 164},  // shield
-    {138, 160, 45},
-    {139, 192, 45},   // archiver's logo
-};
+// Every PNG the executable carries, found in it rather than listed here.
+std::set<int> embedded_pngs()
+{
+    std::set<int> ids;
+    EnumResourceNamesW(
+        self(), L"PNG",
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+            if (IS_INTRESOURCE(name))
+                reinterpret_cast<std::set<int>*>(found)->insert(static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&ids));
+    return ids;
+}
 
 class images : public testing::Test {
 protected:
@@ -53,44 +52,40 @@ gdiplus_session* images::gdiplus = nullptr;
 
 } // namespace
 
-TEST_F(images, png_headers_give_size_and_8_bit_rgba)
+// Decoded the way the pages load them: resource -> movable block -> stream ->
+// bitmap, at the size the header gives.
+TEST_F(images, every_png_is_8_bit_rgba_and_decodes_through_a_global_memory_stream)
 {
-    for (const auto& spec : pngs) {
-        SCOPED_TRACE(spec.id);
-        const std::string png = bytes_of(spec.id, L"PNG");
+    const std::set<int> pngs = embedded_pngs();
+    ASSERT_EQ(pngs.count(IDR_PNG_LOGO), 1u) << "the enumeration missed the logo every page loads";
+    for (const int id : pngs) {
+        SCOPED_TRACE(id);
+        const std::string png = bytes_of(static_cast<std::uint16_t>(id), L"PNG");
         ASSERT_GT(png.size(), 33u);
         ASSERT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
         // The first chunk must be IHDR: width, height, bit depth, colour type.
         ASSERT_EQ(read32_big_endian(png, 8), 13u);
         ASSERT_EQ(png.substr(12, 4), "IHDR");
-        EXPECT_EQ(read32_big_endian(png, 16), spec.width);
-        EXPECT_EQ(read32_big_endian(png, 20), spec.height);
+        const std::uint32_t width = read32_big_endian(png, 16), height = read32_big_endian(png, 20);
         EXPECT_EQ(static_cast<int>(png[24]), 8) << "bit depth";
         EXPECT_EQ(static_cast<int>(png[25]), 6) << "colour type (RGBA)";
         EXPECT_EQ(static_cast<int>(png[28]), 0) << "interlacing";
-    }
-}
 
-TEST_F(images, pngs_decode_through_a_global_memory_stream)
-{
-    // The way the pages load them: resource -> movable block -> stream -> bitmap.
-    for (const auto& spec : pngs) {
-        SCOPED_TRACE(spec.id);
-        general::windows::resource::handle png(self(), spec.id, L"PNG");
-        general::windows::resource::global_mem_handler block(png.data(), png.size());
+        general::windows::resource::handle resource(self(), static_cast<std::uint16_t>(id), L"PNG");
+        general::windows::resource::global_mem_handler block(resource.data(), resource.size());
         IStream* raw = nullptr;
         ASSERT_EQ(CreateStreamOnHGlobal(block.get(), FALSE, &raw), S_OK);
         com_ptr<IStream> stream(raw);
         std::unique_ptr<Gdiplus::Bitmap> bitmap(Gdiplus::Bitmap::FromStream(stream.get()));
         ASSERT_TRUE(bitmap);
         ASSERT_EQ(bitmap->GetLastStatus(), Gdiplus::Ok);
-        EXPECT_EQ(bitmap->GetWidth(), spec.width);
-        EXPECT_EQ(bitmap->GetHeight(), spec.height);
+        EXPECT_EQ(bitmap->GetWidth(), width);
+        EXPECT_EQ(bitmap->GetHeight(), height);
         EXPECT_TRUE(Gdiplus::IsAlphaPixelFormat(bitmap->GetPixelFormat()));
         // Not blank: somewhere in the picture there is an opaque pixel.
         bool opaque = false;
-        for (UINT y = 0; y < spec.height && !opaque; ++y)
-            for (UINT x = 0; x < spec.width && !opaque; ++x) {
+        for (UINT y = 0; y < height && !opaque; ++y)
+            for (UINT x = 0; x < width && !opaque; ++x) {
                 Gdiplus::Color c;
                 bitmap->GetPixel(x, y, &c);
                 opaque = c.GetA() == 255;
@@ -105,7 +100,7 @@ TEST_F(images, animation_has_12_frames_of_512_pixels_with_real_delays)
     test_support::scratch_folder folder;
     const auto path = folder.path() / L"process.gif";
     {
-        const std::string gif = bytes_of(136, L"GIF");
+        const std::string gif = bytes_of(IDR_GIF_PROCESS, L"GIF");
         ASSERT_EQ(gif.substr(0, 6), "GIF89a");
         std::ofstream out(path, std::ios::binary);
         out.write(gif.data(), static_cast<std::streamsize>(gif.size()));
@@ -141,7 +136,7 @@ TEST_F(images, animation_has_12_frames_of_512_pixels_with_real_delays)
 
 TEST(icons, both_groups_hold_16_32_and_48_pixel_images)
 {
-    for (std::uint16_t group : {128, 140}) {
+    for (std::uint16_t group : {IDI_INSTALLER, IDI_UNINSTALLER}) {
         SCOPED_TRACE(group);
         // GRPICONDIR: reserved, type 1, count; then 14-byte entries.
         const std::string dir = bytes_of(group, rt_group_icon);
@@ -164,8 +159,8 @@ TEST(icons, both_groups_hold_16_32_and_48_pixel_images)
         EXPECT_EQ(sizes, (std::multiset<int>{16, 32, 48}));
 
         for (int px : {16, 32, 48}) {
-            general::windows::unique_icon icon(static_cast<HICON>(
-                LoadImageW(self(), MAKEINTRESOURCEW(group), IMAGE_ICON, px, px, 0)));
+            general::windows::unique_icon icon(
+                static_cast<HICON>(LoadImageW(self(), MAKEINTRESOURCEW(group), IMAGE_ICON, px, px, 0)));
             EXPECT_TRUE(icon) << px << " px";
         }
     }

@@ -177,7 +177,7 @@ std::vector<passed_text> layout_texts()
 std::vector<passed_text> code_texts()
 {
     std::vector<passed_text> found;
-    const fs::path root = QEL_SOURCE_DIR;
+    const fs::path root = source_root();
     for (const char* folder : {"app", "views", "workers"}) {
         std::vector<fs::path> files;
         for (const auto& entry : fs::recursive_directory_iterator(root / folder))
@@ -188,6 +188,11 @@ std::vector<passed_text> code_texts()
             scan(file, folder, found);
     }
     return found;
+}
+
+fs::path source_root()
+{
+    return QEL_SOURCE_DIR;
 }
 
 std::vector<passed_text> texts_passed()

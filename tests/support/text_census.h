@@ -3,6 +3,7 @@
 // keeps it rather than copied into a list: the layouts of every page (asked of
 // the page objects themselves) and the literals the sources hand to tr(),
 // translate() and translation::noop(), read from the source tree at run time.
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,5 +36,8 @@ std::vector<passed_text> code_texts();
 
 // Both, without repeats.
 std::vector<passed_text> texts_passed();
+
+// The source tree the census reads.
+std::filesystem::path source_root();
 
 } // namespace test_support

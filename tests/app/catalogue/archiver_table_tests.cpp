@@ -104,6 +104,53 @@ TEST_F(archiver_table, every_name_gets_its_configured_build_on_both_processors)
     EXPECT_EQ(files.size(), languages.size() + countries.size() - 2);
 }
 
+// A few builds as the publisher names its files, written out here rather than
+// read from the table under test.
+struct known_build {
+    const wchar_t* name;
+    bool by_country;
+    const wchar_t* file_32;
+    const wchar_t* file_64;
+    bool plain_32 = false; // only on the plain-HTTP mirror
+    bool plain_64 = false;
+};
+
+// clang-format off
+const known_build known_builds[] = {
+    {L"English", false, L"qbx32-623.exe", L"qbx64-623.exe"},
+    {L"German", false, L"qbx32-623de.exe", L"qbx64-623de.exe"},
+    {L"French", false, L"qbx32-623fr.exe", L"qbx64-623fr.exe"},
+    {L"Japanese", false, L"qbx32-623jp.exe", L"qbx64-623jp.exe"},
+    {L"Albanian", false, L"qbx32-590sq.exe", L"qbx64-590sq.exe"},
+    {L"Uzbek (Latin)", false, L"qbx32-601uz.exe", L"qbx64-601uz.exe", true, false},
+    {L"Norway", true, L"qbx32-623no.exe", L"qbx64-623no.exe"},
+    {L"Svalbard and Jan Mayen", true, L"qbx32-623no.exe", L"qbx64-623no.exe"},
+    {L"Brazil", true, L"qbx32-623br.exe", L"qbx64-623br.exe"},
+    {L"Uzbekistan", true, L"qbx32-601uz.exe", L"qbx64-601uz.exe", false, true},
+};
+// clang-format on
+
+TEST_F(archiver_table, has_every_name_once_and_the_known_builds_as_the_publisher_names_them)
+{
+    std::multiset<std::wstring> names;
+    for (const auto& build : configuration::archiver_builds()) {
+        EXPECT_NE(build.language.empty(), build.country.empty()) << build.url_32;
+        names.insert(build.language + build.country);
+    }
+    std::multiset<std::wstring> expected(languages.begin(), languages.end());
+    expected.insert(countries.begin(), countries.end());
+    EXPECT_EQ(names, expected);
+
+    for (const auto& each : known_builds) {
+        SCOPED_TRACE(each.name);
+        for (const bool x64 : {false, true}) {
+            const std::wstring url = each.by_country ? choose(x64, L"Spanish", each.name) : choose(x64, each.name, L"");
+            EXPECT_EQ(url.substr(url.rfind(L'/') + 1), x64 ? each.file_64 : each.file_32) << url;
+            EXPECT_EQ(parse(url).scheme, (x64 ? each.plain_64 : each.plain_32) ? L"http" : L"https") << url;
+        }
+    }
+}
+
 TEST_F(archiver_table, both_processors_of_a_name_share_version_and_suffix)
 {
     for (const auto& build : configuration::archiver_builds()) {

@@ -2,6 +2,7 @@
 // catalogues loaded on first selection, the stored language and every failure.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "general/windows/handle.h"
@@ -181,28 +182,43 @@ TEST_F(manager_files, swapping_tables_exchanges_them_and_clears_the_selection)
 
 // The process-wide manager reads the "resources" folder beside the executable.
 // The build tree has none, and other tests of this run may have used the shared
-// manager already; the next test runs this one again from fresh copies of the
-// executable with a folder of their own.
-TEST(translation_instance, reads_the_resources_folder_beside_the_executable)
-{
-    const std::filesystem::path beside = std::filesystem::path(general::windows::executable_directory()) / L"resources";
-    manager& shared = manager::instance();
-    EXPECT_EQ(&shared, &manager::instance());
-    EXPECT_EQ(shared.directory(), std::filesystem::path(general::windows::resources_directory()));
-    EXPECT_EQ(shared.directory(), beside);
-    if (!std::filesystem::exists(beside))
-        return;
-    write_utf8(beside / L"copy_ran", L""); // tells the starting test that this copy checked
-    if (!std::filesystem::exists(beside / L"languages.lst")) {
-        EXPECT_TRUE(shared.languages().empty());
-        return;
+// manager already, so the check runs in fresh copies of the executable with a
+// folder of their own: registered only when a copy's command line asks for it,
+// it is no case of the ordinary run.
+namespace {
+
+const char* const instance_check = "translation_instance.copy_reads_the_folder_beside_itself";
+
+class instance_in_copy : public testing::Test {
+    void TestBody() override
+    {
+        const std::filesystem::path beside =
+            std::filesystem::path(general::windows::executable_directory()) / L"resources";
+        ASSERT_TRUE(std::filesystem::exists(beside)) << "run only from a copy the next test lays out";
+        manager& shared = manager::instance();
+        EXPECT_EQ(&shared, &manager::instance());
+        EXPECT_EQ(shared.directory(), std::filesystem::path(general::windows::resources_directory()));
+        EXPECT_EQ(shared.directory(), beside);
+        write_utf8(beside / L"copy_ran", L""); // tells the starting test that this copy checked
+        if (!std::filesystem::exists(beside / L"languages.lst")) {
+            EXPECT_TRUE(shared.languages().empty());
+            return;
+        }
+        test_support::scratch_registry registry;
+        ASSERT_EQ(shared.languages().size(), 1u);
+        general::translation::set_language(L"fr_FR");
+        EXPECT_EQ(general::translation::translate(L"StartView", L"Install"), L"Installer");
+        EXPECT_EQ(stored_language(), L"fr_FR");
     }
-    test_support::scratch_registry registry;
-    ASSERT_EQ(shared.languages().size(), 1u);
-    general::translation::set_language(L"fr_FR");
-    EXPECT_EQ(general::translation::translate(L"StartView", L"Install"), L"Installer");
-    EXPECT_EQ(stored_language(), L"fr_FR");
-}
+};
+
+[[maybe_unused]] const bool instance_registered =
+    general::windows::wide_to_utf8(GetCommandLineW()).find(std::string("--gtest_filter=") + instance_check) !=
+        std::string::npos &&
+    testing::RegisterTest("translation_instance", std::strchr(instance_check, '.') + 1, nullptr, nullptr, __FILE__,
+                          __LINE__, []() -> testing::Test* { return new instance_in_copy; });
+
+} // namespace
 
 TEST(translation_instance, a_copy_of_the_executable_reads_its_own_resources_folder)
 {
@@ -216,8 +232,8 @@ TEST(translation_instance, a_copy_of_the_executable_reads_its_own_resources_fold
                                                      L"ais|fr_FR\r\n");
             write_utf8(resources / L"ui_fr_FR.ts", catalogue(L"StartView", {{L"Install", L"Installer"}}));
         }
-        const auto exit_code = test_support::run_self_copy(
-            folder.path(), L"translation_instance.reads_the_resources_folder_beside_the_executable");
+        const auto exit_code =
+            test_support::run_self_copy(folder.path(), general::windows::utf8_to_wide(instance_check));
         ASSERT_TRUE(exit_code) << "the copy did not run to its end";
         EXPECT_EQ(*exit_code, 0u) << "the copy's checks failed";
         EXPECT_TRUE(std::filesystem::exists(resources / L"copy_ran")) << "the copy ran no test";

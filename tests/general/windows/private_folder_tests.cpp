@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
+#include <ostream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -34,50 +34,63 @@ namespace {
 namespace fs = std::filesystem;
 using general::windows::private_folder;
 
-struct local_memory_traits {
-    using pointer = PSECURITY_DESCRIPTOR;
-    static pointer invalid() noexcept { return nullptr; }
-    static void close(pointer h) noexcept { LocalFree(h); }
-};
-using unique_descriptor = general::windows::unique_resource<local_memory_traits>;
-
-// The allowed ACEs of `path`'s access list as SID text -> access mask, and
-// whether the list is protected from the parent's.
-struct access_list {
-    std::map<std::wstring, ACCESS_MASK> allowed;
-    bool is_protected = false;
-    bool inherited = false; // any ACE came from the parent
+// One access entry of a list, its SID as text.
+struct access_entry {
+    std::wstring sid;
+    BYTE type = 0;
+    BYTE flags = 0;
+    ACCESS_MASK mask = 0;
+    bool operator==(const access_entry&) const = default;
 };
 
-access_list read_access(const fs::path& path)
+std::ostream& operator<<(std::ostream& out, const access_entry& entry)
 {
-    PACL dacl = nullptr;
-    unique_descriptor descriptor;
+    return out << std::string(entry.sid.begin(), entry.sid.end()) << " type " << int{entry.type} << " flags "
+               << int{entry.flags} << " mask " << std::hex << entry.mask << std::dec;
+}
+
+// What a security descriptor says about its access list and its owner.
+struct access_list {
+    bool present = false;
+    bool is_protected = false;
+    bool has_owner = false;
+    bool has_group = false;
+    std::vector<access_entry> entries;
+};
+
+access_list read_access(PSECURITY_DESCRIPTOR descriptor)
+{
     access_list result;
-    const DWORD status = GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr,
-                                               nullptr, &dacl, nullptr, descriptor.put());
-    EXPECT_EQ(status, static_cast<DWORD>(ERROR_SUCCESS));
-    if (status != ERROR_SUCCESS || !dacl)
-        return result;
     SECURITY_DESCRIPTOR_CONTROL control = 0;
     DWORD revision = 0;
-    GetSecurityDescriptorControl(descriptor.get(), &control, &revision);
+    EXPECT_TRUE(GetSecurityDescriptorControl(descriptor, &control, &revision));
     result.is_protected = (control & SE_DACL_PROTECTED) != 0;
-    for (DWORD i = 0; i < dacl->AceCount; ++i) {
+    PSID sid = nullptr;
+    BOOL defaulted = FALSE;
+    result.has_owner = GetSecurityDescriptorOwner(descriptor, &sid, &defaulted) && sid;
+    sid = nullptr;
+    result.has_group = GetSecurityDescriptorGroup(descriptor, &sid, &defaulted) && sid;
+    BOOL present = FALSE;
+    PACL dacl = nullptr;
+    EXPECT_TRUE(GetSecurityDescriptorDacl(descriptor, &present, &dacl, &defaulted));
+    result.present = present && dacl;
+    for (DWORD i = 0; result.present && i < dacl->AceCount; ++i) {
         void* ace = nullptr;
         if (!GetAce(dacl, i, &ace))
             continue;
         const auto* header = static_cast<ACE_HEADER*>(ace);
-        if (header->AceFlags & INHERITED_ACE)
-            result.inherited = true;
-        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE)
-            continue;
-        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
-        wchar_t* text = nullptr;
-        if (ConvertSidToStringSidW(&allowed->SidStart, &text)) {
-            result.allowed[text] |= allowed->Mask;
-            LocalFree(text);
+        access_entry entry{L"", header->AceType, header->AceFlags, 0};
+        // Allowed and denied entries share one layout.
+        if (header->AceType == ACCESS_ALLOWED_ACE_TYPE || header->AceType == ACCESS_DENIED_ACE_TYPE) {
+            auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(ace);
+            entry.mask = allowed->Mask;
+            wchar_t* text = nullptr;
+            if (ConvertSidToStringSidW(&allowed->SidStart, &text)) {
+                entry.sid = text;
+                LocalFree(text);
+            }
         }
+        result.entries.push_back(entry);
     }
     return result;
 }
@@ -91,27 +104,60 @@ bool running_on_wine()
 constexpr const wchar_t* administrators = L"S-1-5-32-544";
 constexpr const wchar_t* local_system = L"S-1-5-18";
 constexpr const wchar_t* users = L"S-1-5-32-545";
+constexpr BYTE handed_on = OBJECT_INHERIT_ACE | CONTAINER_INHERIT_ACE;
+constexpr ACCESS_MASK read_and_run = FILE_GENERIC_READ | FILE_GENERIC_EXECUTE;
 
-// Wine keeps no access lists on files: it reports one made up from the Unix
-// mode bits (owner and SYSTEM full, maybe everyone read) and enforces none, so
-// the list can only be checked on Windows.
-void expect_private_access(const fs::path& folder)
+// What the folder is created with: full control for administrators and the
+// system, read and run for users, each handed on to files and folders inside,
+// nothing taken from the parent, and no owner named (the creator owns it).
+TEST(private_folder, is_created_with_a_protected_list_that_only_administrators_and_the_system_may_change)
 {
-    if (running_on_wine()) {
-        std::wcout << L"[ skipped  ] the access list of " << folder.wstring() << L": Wine does not keep one\n";
-        return;
-    }
-    const access_list access = read_access(folder);
+    const auto descriptor = general::windows::folder_descriptor(general::windows::private_folder_access);
+    ASSERT_TRUE(descriptor);
+    const access_list access = read_access(descriptor.get());
+    EXPECT_TRUE(access.present);
     EXPECT_TRUE(access.is_protected);
-    EXPECT_FALSE(access.inherited);
-    EXPECT_EQ(access.allowed, (std::map<std::wstring, ACCESS_MASK>{
-                                  {administrators, FILE_ALL_ACCESS},
-                                  {local_system, FILE_ALL_ACCESS},
-                                  {users, FILE_GENERIC_READ | FILE_GENERIC_EXECUTE},
+    EXPECT_FALSE(access.has_owner);
+    EXPECT_FALSE(access.has_group);
+    EXPECT_EQ(access.entries, (std::vector<access_entry>{
+                                  {administrators, ACCESS_ALLOWED_ACE_TYPE, handed_on, FILE_ALL_ACCESS},
+                                  {local_system, ACCESS_ALLOWED_ACE_TYPE, handed_on, FILE_ALL_ACCESS},
+                                  {users, ACCESS_ALLOWED_ACE_TYPE, handed_on, read_and_run},
                               }));
 }
 
-TEST(private_folder, is_made_under_its_parent_with_only_its_own_access_list_and_removed_with_its_content)
+// Wine keeps no access lists on files: it reports one made up from the Unix
+// mode bits (owner and SYSTEM full, maybe everyone read) and enforces none, so
+// the list the folder got can only be read back on Windows.
+TEST(private_folder, the_folder_made_keeps_that_list)
+{
+    if (running_on_wine())
+        GTEST_SKIP() << "Wine keeps no access list on a folder";
+    test_support::scratch_folder parent;
+    private_folder folder{parent.path().wstring(), L"downloads"};
+    PACL dacl = nullptr;
+    general::windows::unique_security_descriptor descriptor;
+    ASSERT_EQ(GetNamedSecurityInfoW(folder.path().c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                    &dacl, nullptr, descriptor.put()),
+              static_cast<DWORD>(ERROR_SUCCESS));
+    const access_list access = read_access(descriptor.get());
+    EXPECT_TRUE(access.is_protected);
+    // Nothing of the parent's list, and nothing but allowed entries.
+    for (const auto& entry : access.entries) {
+        EXPECT_EQ(entry.flags & INHERITED_ACE, 0) << entry;
+        EXPECT_EQ(entry.type, ACCESS_ALLOWED_ACE_TYPE) << entry;
+    }
+    std::map<std::wstring, ACCESS_MASK> allowed;
+    for (const auto& entry : access.entries)
+        allowed[entry.sid] |= entry.mask;
+    EXPECT_EQ(allowed, (std::map<std::wstring, ACCESS_MASK>{
+                           {administrators, FILE_ALL_ACCESS},
+                           {local_system, FILE_ALL_ACCESS},
+                           {users, read_and_run},
+                       }));
+}
+
+TEST(private_folder, is_made_under_its_parent_and_removed_with_its_content)
 {
     test_support::scratch_folder parent;
     fs::path made;
@@ -122,7 +168,6 @@ TEST(private_folder, is_made_under_its_parent_with_only_its_own_access_list_and_
         EXPECT_TRUE(made.filename().wstring().starts_with(L"downloads-")) << made;
         ASSERT_TRUE(fs::is_directory(made));
 
-        expect_private_access(made);
         std::ofstream{made / L"installer.exe"} << "content";
         fs::create_directories(made / L"inner");
         std::ofstream{made / L"inner" / L"more.txt"} << "more";

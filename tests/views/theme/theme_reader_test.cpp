@@ -1,4 +1,5 @@
-// The pure theme reader: colours, heights and the reading rules, at 96 dpi.
+// The pure theme reader: colours and the reading rules, at 96 dpi (font heights
+// are checked against the system's MulDiv in theme_test.cpp).
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -6,7 +7,6 @@
 #include "views/theme_reader.h"
 
 using theme_reader::document;
-using theme_reader::font_height;
 using theme_reader::parse_colour;
 
 namespace {
@@ -45,19 +45,6 @@ TEST(theme_colour, an_unreadable_pair_zeroes_itself_and_the_pairs_after_it)
     EXPECT_EQ(parse_colour(L"#2639"), 0x00003926u) << "no last pair";
     EXPECT_THROW(parse_colour(L"#263"), std::invalid_argument);
     EXPECT_THROW(parse_colour(L""), std::invalid_argument);
-}
-
-TEST(theme_height, rounds_points_at_the_resolution_like_muldiv)
-{
-    EXPECT_EQ(font_height(9, 96), -12);
-    EXPECT_EQ(font_height(22, 96), -29);
-    EXPECT_EQ(font_height(11, 96), -15); // 14.67
-    EXPECT_EQ(font_height(8, 96), -11);  // 10.67
-    EXPECT_EQ(font_height(9, 120), -15);
-    EXPECT_EQ(font_height(3, 84), -4) << "a half rounds away from zero";
-    EXPECT_EQ(font_height(-3, 84), 4);
-    EXPECT_EQ(font_height(0, 96), 0);
-    EXPECT_EQ(font_height(2147483647, 96), 1) << "an overflowing product counts as -1";
 }
 
 TEST(theme_reader, builds_each_font_from_its_elements_and_defaults)

@@ -1,16 +1,20 @@
-// The shared theme: Windows font descriptions, lookups and their errors, the
-// embedded theme, and the fallback file beside the executable.
+// The shared theme: Windows font descriptions, lookups and their errors, what
+// the pages take from the embedded theme, and the fallback file beside the
+// executable.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "general/windows/resource.h"
 #include "general/windows/system.h"
 #include "general/windows/text.h"
+#include "resources/resource_ids.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/self_copy.h"
+#include "tests/support/text_census.h"
 #include "views/theme.h"
 #include "views/theme_reader.h"
 
@@ -23,7 +27,7 @@ std::wstring document_with(const std::wstring& contexts)
 
 std::wstring embedded_theme()
 {
-    const general::windows::resource::handle resource(GetModuleHandleW(nullptr), 133, L"THEME");
+    const general::windows::resource::handle resource(GetModuleHandleW(nullptr), IDR_THEME, L"THEME");
     return general::windows::to_wide(resource.bytes());
 }
 
@@ -67,6 +71,9 @@ TEST(theme_font, heights_follow_windows_muldiv_at_every_resolution)
     for (int dpi : {72, 84, 96, 100, 120, 144, 192})
         for (int points = -4; points <= 100; ++points)
             ASSERT_EQ(theme_reader::font_height(points, dpi), -MulDiv(points, dpi, 72)) << points << " at " << dpi;
+    // Halves round away from zero (3 points at 84 dpi, either sign), and an
+    // overflowing product counts as MulDiv's -1.
+    EXPECT_EQ(theme_reader::font_height(2147483647, 96), 1);
 }
 
 TEST(theme_lookup, missing_names_throw_with_the_name_in_the_text)
@@ -82,40 +89,43 @@ TEST(theme_lookup, missing_names_throw_with_the_name_in_the_text)
     EXPECT_EQ(t.context(L"dlg").name(), L"dlg");
 }
 
+// Every setting a page's layout names is in the embedded theme (a missing one
+// ends the page's initialisation), at a readable size; buttons have a colour for
+// the pointer over them.
 TEST(theme_shared, the_embedded_theme_gives_every_setting_the_pages_use)
 {
     theme::load(embedded_theme());
     const theme_context& dlg = theme::instance().context(L"dlg");
     const int dpi = desktop_dpi();
-    struct expectation {
-        const wchar_t* name;
-        int points;
-        LONG weight;
-        int kind;
-        COLORREF normal, active;
-    };
-    for (const auto& e : {expectation{L"text", 9, FW_NORMAL, 0, RGB(0, 0, 0), 0},
-                          expectation{L"bold_text", 9, FW_BOLD, 0, RGB(0, 0, 0), 0},
-                          expectation{L"big_text", 11, FW_NORMAL, 0, RGB(0, 0, 0), 0},
-                          expectation{L"blue_text", 9, FW_NORMAL, 0, 0x00893926, 0},
-                          expectation{L"header_text", 14, FW_NORMAL, 0, 0x00893926, 0},
-                          expectation{L"complete_text", 22, FW_NORMAL, 0, 0x00893926, 0},
-                          expectation{L"footer_text", 8, FW_BOLD, 0, RGB(0, 0, 0), 0},
-                          expectation{L"link", 10, FW_NORMAL, 0, RGB(0, 0, 0xFF), 0},
-                          expectation{L"ok_button", 12, FW_NORMAL, 1, RGB(0xFF, 0xFF, 0xFF), RGB(0xFF, 0xFF, 0xFF)},
-                          expectation{L"sign_button", 10, FW_BOLD, 1, RGB(0, 0, 0), RGB(0, 0, 0)},
-                          expectation{L"cancel_button", 10, FW_NORMAL, 1, RGB(0, 0, 0), RGB(0xAA, 0, 0)}}) {
-        SCOPED_TRACE(general::windows::to_narrow(e.name));
-        const text_settings& s = dlg.text_settings(e.name);
-        EXPECT_EQ(s.font.lfHeight, -MulDiv(e.points, dpi, 72));
-        EXPECT_EQ(s.font.lfWeight, e.weight);
-        EXPECT_EQ(std::wstring(s.font.lfFaceName), L"Arial");
-        EXPECT_EQ(s.kind, e.kind);
-        EXPECT_EQ(s.normal_color, e.normal);
-        EXPECT_EQ(s.active_color, e.active);
-        EXPECT_EQ(s.disabled_color, RGB(0xB0, 0xB0, 0xB0));
-        EXPECT_EQ(s.selected_color, 0u);
+    std::map<std::wstring, bool> used; // name -> used by a button
+    for (const auto& page : test_support::every_page()) {
+        const page_layout layout = test_support::layout_of(*page);
+        for (const auto& item : layout.texts)
+            used.emplace(item.settings, false);
+        for (const auto& item : layout.buttons)
+            used[item.settings] = true;
     }
+    ASSERT_GT(used.size(), 5u);
+    for (const auto& [name, button] : used) {
+        SCOPED_TRACE(general::windows::to_narrow(name));
+        const text_settings* s = nullptr;
+        ASSERT_NO_THROW(s = &dlg.text_settings(name));
+        EXPECT_EQ(s->kind, button ? 1 : 0);
+        EXPECT_FALSE(std::wstring(s->font.lfFaceName).empty());
+        EXPECT_LE(s->font.lfHeight, -MulDiv(8, dpi, 72));
+        EXPECT_GE(s->font.lfHeight, -MulDiv(24, dpi, 72));
+        EXPECT_TRUE(s->font.lfWeight == FW_NORMAL || s->font.lfWeight == FW_BOLD);
+        EXPECT_NE(s->disabled_color, s->normal_color);
+        if (button) {
+            EXPECT_NE(s->active_color, s->disabled_color);
+        }
+    }
+    // One setting the whole way through, as a hand-checked anchor.
+    const text_settings& body = dlg.text_settings(L"text");
+    EXPECT_EQ(std::wstring(body.font.lfFaceName), L"Arial");
+    EXPECT_EQ(body.font.lfHeight, -MulDiv(9, dpi, 72));
+    EXPECT_EQ(body.font.lfWeight, FW_NORMAL);
+    EXPECT_EQ(body.normal_color, RGB(0, 0, 0));
 }
 
 TEST(theme_shared, load_replaces_the_whole_theme)
@@ -131,27 +141,41 @@ TEST(theme_shared, load_replaces_the_whole_theme)
 
 // Before any load the shared theme is read from default.theme in the resources
 // folder beside the executable. The build tree has none, and other tests of this
-// run may have loaded a theme already; the next test runs this one again from
-// fresh copies of the executable with a folder of their own.
-TEST(theme_fallback, is_read_from_default_theme_beside_the_executable)
-{
-    const auto resources = std::filesystem::path(general::windows::executable_directory()) / L"resources";
-    const theme& shared = theme::instance();
-    EXPECT_EQ(&shared, &theme::instance());
-    if (!std::filesystem::exists(resources))
-        return;
-    std::ofstream(resources / L"copy_ran").put('\n'); // tells the starting test that this copy checked
-    if (!std::filesystem::exists(resources / L"default.theme")) {
-        EXPECT_EQ(error_of([&] { shared.context(L"dlg"); }), "Theme error: context dlg not found");
-        return;
+// run may have loaded a theme already, so the check runs in fresh copies of the
+// executable with a folder of their own: registered only when a copy's command
+// line asks for it, it is no case of the ordinary run.
+namespace {
+
+const char* const fallback_check = "theme_fallback.copy_reads_the_folder_beside_itself";
+
+class fallback_in_copy : public testing::Test {
+    void TestBody() override
+    {
+        const auto resources = std::filesystem::path(general::windows::executable_directory()) / L"resources";
+        ASSERT_TRUE(std::filesystem::exists(resources)) << "run only from a copy the next test lays out";
+        const theme& shared = theme::instance();
+        EXPECT_EQ(&shared, &theme::instance());
+        std::ofstream(resources / L"copy_ran").put('\n'); // tells the starting test that this copy checked
+        if (!std::filesystem::exists(resources / L"default.theme")) {
+            EXPECT_EQ(error_of([&] { shared.context(L"dlg"); }), "Theme error: context dlg not found");
+            return;
+        }
+        // Each byte is one character: 0x80 is U+0080 (the ANSI code page would make
+        // it U+20AC or "?").
+        const text_settings& s = shared.context(L"fallback").text_settings(L"text");
+        EXPECT_EQ(std::wstring(s.font.lfFaceName), L"Caf\x80");
+        EXPECT_EQ(s.font.lfHeight, -MulDiv(9, desktop_dpi(), 72));
+        EXPECT_EQ(shared.graphics().at(L"logo"), resources.wstring() + L"\\logo.png");
     }
-    // Each byte is one character: 0x80 is U+0080 (the ANSI code page would make
-    // it U+20AC or "?").
-    const text_settings& s = shared.context(L"fallback").text_settings(L"text");
-    EXPECT_EQ(std::wstring(s.font.lfFaceName), L"Caf\x80");
-    EXPECT_EQ(s.font.lfHeight, -MulDiv(9, desktop_dpi(), 72));
-    EXPECT_EQ(shared.graphics().at(L"logo"), resources.wstring() + L"\\logo.png");
-}
+};
+
+[[maybe_unused]] const bool fallback_registered =
+    general::windows::wide_to_utf8(GetCommandLineW()).find(std::string("--gtest_filter=") + fallback_check) !=
+        std::string::npos &&
+    testing::RegisterTest("theme_fallback", std::strchr(fallback_check, '.') + 1, nullptr, nullptr, __FILE__, __LINE__,
+                          []() -> testing::Test* { return new fallback_in_copy; });
+
+} // namespace
 
 TEST(theme_fallback, a_copy_of_the_executable_reads_its_own_default_theme)
 {
@@ -166,8 +190,8 @@ TEST(theme_fallback, a_copy_of_the_executable_reads_its_own_default_theme)
                    "<graphics><logo>logo.png</logo></graphics>"
                    "<context name=\"fallback\"><font name=\"text\" type=\"text\"><family>Caf\x80</family>"
                    "<size>9</size></font></context></theme>\n";
-        const auto exit_code = test_support::run_self_copy(
-            folder.path(), L"theme_fallback.is_read_from_default_theme_beside_the_executable");
+        const auto exit_code =
+            test_support::run_self_copy(folder.path(), general::windows::utf8_to_wide(fallback_check));
         ASSERT_TRUE(exit_code) << "the copy did not run to its end";
         EXPECT_EQ(*exit_code, 0u) << "the copy's checks failed";
         EXPECT_TRUE(std::filesystem::exists(resources / L"copy_ran")) << "the copy ran no test";

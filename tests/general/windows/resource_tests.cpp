@@ -6,14 +6,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "general/windows/com.h"
 #include "general/windows/resource.h"
-#include "tests/resources/resource_test_support.h"
 
 using general::windows::resource::global_mem_handler;
 using general::windows::resource::handle;
-using resource_tests::self;
 
 namespace {
+
+// The test executable embeds the installer's resource script.
+HMODULE self() { return GetModuleHandleW(nullptr); }
 
 void expect_not_found(std::uint16_t id, const std::wstring& type)
 {
@@ -108,9 +110,8 @@ TEST(global_mem_handler, copies_resource_bytes_for_a_stream)
     handle png(self(), 130, L"PNG");
     global_mem_handler block(png.data(), png.size());
 
-    IStream* raw = nullptr;
-    ASSERT_EQ(CreateStreamOnHGlobal(block.get(), FALSE, &raw), S_OK);
-    resource_tests::com_ptr<IStream> stream(raw);
+    general::windows::com_ptr<IStream> stream;
+    ASSERT_EQ(CreateStreamOnHGlobal(block.get(), FALSE, stream.put()), S_OK);
 
     std::string read(png.size() + 16, '\0');
     ULONG got = 0;
@@ -137,7 +138,7 @@ TEST(resource_unpacked, passes_plain_bytes_and_refuses_a_broken_block)
     const std::string catalogue = unpacked(handle(self(), 210, L"TS").bytes());
     EXPECT_EQ(catalogue.rfind("<?xml", 0), 0u);
     EXPECT_LT(handle(self(), 210, L"TS").size(), catalogue.size()) << "stored smaller than it is";
-    for (const std::string broken : {std::string("QELZ"), std::string("QELZ\x05\0\0\0", 8),
+    for (const std::string& broken : {std::string("QELZ"), std::string("QELZ\x05\0\0\0", 8),
                                      std::string("QELZ\x05\0\0\0\x02\xB0\0abc", 14),
                                      std::string("QELZ\xFF\0\0\0\x03\x30\x61\x62", 12)}) {
         EXPECT_THROW(unpacked(broken), std::runtime_error) << broken.size();
