@@ -51,14 +51,28 @@ const wchar_t* name_of(page value)
 
 std::wstring describe(const effect& value)
 {
-    static const wchar_t* const kinds[] = {
-        L"show", L"show_new", L"destroy", L"post", L"add_event", L"choose_products", L"warn_protection_installed",
-        L"start_downloader", L"delete_downloader", L"start_installer", L"delete_installer", L"forward",
-        L"post_install_actions", L"report_installation_error", L"hide_dialog", L"show_dialog", L"remove_product",
-        L"clean_up", L"end_run"};
-    static const wchar_t* const posts[] = {L"send_stats_events", L"download_installations", L"start_installations",
-                                           L"finish", L"step1", L"step3", L"set_post_cancel", L"set_post_fail",
-                                           L"add_stats_event"};
+    static const wchar_t* const kinds[] = {L"show",
+                                           L"show_new",
+                                           L"destroy",
+                                           L"post",
+                                           L"add_event",
+                                           L"choose_products",
+                                           L"warn_protection_installed",
+                                           L"start_downloader",
+                                           L"delete_downloader",
+                                           L"start_installer",
+                                           L"delete_installer",
+                                           L"forward",
+                                           L"post_install_actions",
+                                           L"report_installation_error",
+                                           L"hide_dialog",
+                                           L"show_dialog",
+                                           L"remove_product",
+                                           L"clean_up",
+                                           L"end_run"};
+    static const wchar_t* const posts[] = {
+        L"send_stats_events", L"download_installations", L"start_installations", L"finish", L"step1", L"step3",
+        L"set_post_cancel",   L"set_post_fail",          L"add_stats_event"};
     static_assert(std::size(kinds) == effect::end_run + 1, "a name for every kind of effect");
     static_assert(std::size(posts) == static_cast<std::size_t>(self_message::add_stats_event) + 1,
                   "a name for every message");

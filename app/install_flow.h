@@ -28,7 +28,7 @@ enum class self_message {
     step3,
     set_post_cancel,
     set_post_fail,
-    add_stats_event,  // value: event number
+    add_stats_event, // value: event number
 };
 
 struct effect {
@@ -49,9 +49,9 @@ struct effect {
         report_installation_error, // the message box with the text being handled
         hide_dialog,
         show_dialog,
-        remove_product,            // the Windows Installer removal, waited for
-        clean_up,                  // survey and registry after removal
-        end_run,                   // destroy the window, quit with `value`
+        remove_product, // the Windows Installer removal, waited for
+        clean_up,       // survey and registry after removal
+        end_run,        // destroy the window, quit with `value`
     };
     kind what;
     page target = page::none;

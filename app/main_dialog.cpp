@@ -6,7 +6,6 @@
 #include <mutex>
 #include <shared_mutex>
 
-
 #include "app/configuration.h"
 #include "messages/messages.h"
 #include "app/post_install.h"
@@ -31,9 +30,9 @@ namespace {
 
 general::windows::unique_icon load_icon(int id, int metric_x, int metric_y)
 {
-    return general::windows::unique_icon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, GetSystemMetrics(metric_x),
-                   GetSystemMetrics(metric_y), LR_DEFAULTCOLOR)));
+    return general::windows::unique_icon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                      GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), LR_DEFAULTCOLOR)));
 }
 
 link_addresses configured_links()
@@ -161,9 +160,7 @@ bool CMainDlg::on_idle()
 bool CMainDlg::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)
 {
     switch (message) {
-    case WM_INITDIALOG:
-        result = on_init_dialog(lparam);
-        return true;
+    case WM_INITDIALOG: result = on_init_dialog(lparam); return true;
     case WM_DESTROY:
         on_destroy();
         result = 0;
@@ -224,7 +221,7 @@ LRESULT CMainDlg::on_init_dialog(LPARAM mode)
     general::windows::remove_abandoned_folders(general::windows::special_folder(CSIDL_COMMON_APPDATA),
                                                configuration::run_folder_prefix);
     check_archiver_running(hwnd(), installer_caption());
-    return TRUE;  // the system sets the default focus
+    return TRUE; // the system sets the default focus
 }
 
 void CMainDlg::on_destroy()
@@ -324,7 +321,7 @@ void CMainDlg::apply(const install_flow::effects& effects, const input& in)
         debug(install_flow::describe(each));
         apply(each, in);
         if (!hwnd())
-            return;  // the run has ended
+            return; // the run has ended
     }
 }
 
@@ -337,62 +334,34 @@ void CMainDlg::apply(const effect& e, const input& in)
             pages_.set_counters(counters_);
         pages_.show(hwnd(), e.target, e.what == effect::show_new);
         break;
-    case effect::destroy:
-        pages_.destroy(e.target);
-        break;
-    case effect::post:
-        post_to_self(e.message, e.value);
-        break;
-    case effect::add_event:
-        SendMessageW(hwnd(), messages::add_stats_event, static_cast<WPARAM>(e.value), 0);
-        break;
-    case effect::choose_products:
-        choose_products(e.value != 0);
-        break;
-    case effect::warn_protection_installed:
-        warn_protection_installed();
-        break;
+    case effect::destroy: pages_.destroy(e.target); break;
+    case effect::post: post_to_self(e.message, e.value); break;
+    case effect::add_event: SendMessageW(hwnd(), messages::add_stats_event, static_cast<WPARAM>(e.value), 0); break;
+    case effect::choose_products: choose_products(e.value != 0); break;
+    case effect::warn_protection_installed: warn_protection_installed(); break;
     case effect::start_downloader:
         downloader_.reset();
         downloader_ = std::make_unique<products_downloader>(products_, hwnd(), download_folder());
         break;
-    case effect::delete_downloader:
-        downloader_.reset();
-        break;
+    case effect::delete_downloader: downloader_.reset(); break;
     case effect::start_installer:
         installer_.reset();
         installer_ = std::make_unique<products_installer>(products_, hwnd(), download_folder());
         break;
-    case effect::delete_installer:
-        installer_.reset();
-        break;
-    case effect::forward:
-        forward_to_process(in);
-        break;
-    case effect::post_install_actions:
-        run_post_install_actions();
-        break;
+    case effect::delete_installer: installer_.reset(); break;
+    case effect::forward: forward_to_process(in); break;
+    case effect::post_install_actions: run_post_install_actions(); break;
     case effect::report_installation_error: {
         const std::wstring text = messages::take_text(in.lparam);
         MessageBoxW(hwnd(), text.empty() ? L"installation failed" : text.c_str(), installer_caption().c_str(),
                     MB_OK | MB_ICONERROR | general::translation::message_box_direction());
         break;
     }
-    case effect::hide_dialog:
-        ShowWindow(hwnd(), SW_HIDE);
-        break;
-    case effect::show_dialog:
-        ShowWindow(hwnd(), SW_SHOW);
-        break;
-    case effect::remove_product:
-        post_install::remove_protection_product();
-        break;
-    case effect::clean_up:
-        post_install::clean_up_after_removal();
-        break;
-    case effect::end_run:
-        end_run(e.value);
-        break;
+    case effect::hide_dialog: ShowWindow(hwnd(), SW_HIDE); break;
+    case effect::show_dialog: ShowWindow(hwnd(), SW_SHOW); break;
+    case effect::remove_product: post_install::remove_protection_product(); break;
+    case effect::clean_up: post_install::clean_up_after_removal(); break;
+    case effect::end_run: end_run(e.value); break;
     }
 }
 

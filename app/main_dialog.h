@@ -38,7 +38,7 @@ class products_installer;
 namespace general::windows {
 class private_folder;
 class running_image;
-}
+} // namespace general::windows
 
 class CMainDlg : public general::windows::ui::dialog,
                  public general::windows::ui::message_filter,
@@ -140,15 +140,15 @@ private:
     std::unique_ptr<general::windows::private_folder> downloads_;
     language_table language_table_;
     protection_counters counters_;
-    std::wstring installed_name_;  // of the protection product, for the warning
+    std::wstring installed_name_; // of the protection product, for the warning
     general::windows::unique_icon big_icon_;
     general::windows::unique_icon small_icon_;
     general::windows::srw_lock events_lock_;
     std::vector<int> pending_events_;
     std::atomic<bool> send_queued_ = false;
-    std::optional<std::wstring> machine_id_;  // background thread: computed once, on the first send
+    std::optional<std::wstring> machine_id_; // background thread: computed once, on the first send
     general::windows::srw_lock counters_lock_;
-    std::optional<protection_counters> fetched_counters_;  // until the dialog takes them
+    std::optional<protection_counters> fetched_counters_; // until the dialog takes them
     // Not owned; see the constructor.
     const general::windows::running_image* own_image_;
 };

@@ -43,8 +43,8 @@ std::wstring quoted(const std::wstring& text)
 std::wstring installed_folder()
 {
     try {
-        return general::windows::registry_text(
-            general::windows::registry_read(HKEY_LOCAL_MACHINE, general::windows::installation_key, L"Path", std::wstring{}));
+        return general::windows::registry_text(general::windows::registry_read(
+            HKEY_LOCAL_MACHINE, general::windows::installation_key, L"Path", std::wstring{}));
     } catch (...) {
         return {};
     }
@@ -169,7 +169,8 @@ system_functions default_system_functions()
     return {
         [](const std::wstring& program) { return general::windows::start_program(program); },
         [](HWND owner, const std::wstring& text, const std::wstring& caption) {
-            MessageBoxW(owner, text.c_str(), caption.c_str(), MB_OK | MB_ICONERROR | general::translation::message_box_direction());
+            MessageBoxW(owner, text.c_str(), caption.c_str(),
+                        MB_OK | MB_ICONERROR | general::translation::message_box_direction());
         },
         [](const std::wstring& address) { return general::windows::open_address(address); },
     };
@@ -208,7 +209,8 @@ void start_tray(HWND owner, const product_descriptor& product, const std::wstrin
         if (system.start_program(path))
             return;
         log.info(L"starting of " + path + L" failed");
-        system.show_error(owner, general::translation::translate(L"MainDlg", L"starting of %1% failed", {path}), caption);
+        system.show_error(owner, general::translation::translate(L"MainDlg", L"starting of %1% failed", {path}),
+                          caption);
     } catch (const std::exception& error) {
         log.error(L"starting the tray failed: " + general::windows::to_wide(error.what()));
     }

@@ -97,8 +97,8 @@ product_descriptor protection_descriptor()
 std::wstring installed_protection_name()
 {
     try {
-        return general::windows::registry_text(
-            general::windows::registry_read(HKEY_LOCAL_MACHINE, general::windows::installation_key, L"Product", std::wstring{}));
+        return general::windows::registry_text(general::windows::registry_read(
+            HKEY_LOCAL_MACHINE, general::windows::installation_key, L"Product", std::wstring{}));
     } catch (...) {
         // A value of another type, or one the reader does not know: not our product.
         return {};
@@ -110,7 +110,9 @@ archiver_check_system default_archiver_check_system()
     return {
         [] { return general::windows::is_process_running(archiver_image, 0, true); },
         [](HWND owner, const std::wstring& text, const std::wstring& caption) {
-            return MessageBoxW(owner, text.c_str(), caption.c_str(), MB_ICONWARNING | MB_RETRYCANCEL | general::translation::message_box_direction()) == IDRETRY;
+            return MessageBoxW(owner, text.c_str(), caption.c_str(),
+                               MB_ICONWARNING | MB_RETRYCANCEL | general::translation::message_box_direction()) ==
+                   IDRETRY;
         },
     };
 }

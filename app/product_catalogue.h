@@ -23,8 +23,8 @@
 // Exactly one of language and country is non-empty in a table entry.
 struct archiver_key {
     bool x64 = false;
-    std::wstring language;  // English name of a language
-    std::wstring country;   // English name of a country
+    std::wstring language; // English name of a language
+    std::wstring country;  // English name of a country
     bool operator==(const archiver_key&) const = default;
 };
 struct archiver_key_hash {

@@ -11,4 +11,3 @@
 // 64 KB or nested too deeply to parse); members stored before the error keep
 // their new values.
 void read_protection_statistics(const std::string& body, protection_counters& counters);
-

@@ -53,8 +53,8 @@ void start_logging()
 {
     const std::wstring name = (boost::wformat(L"%1%_installer") % general::windows::maker_name).str();
     try {
-        general::log::set_writer(std::make_unique<general::log::file>(
-            0, general::windows::temp_directory(), name, 1048576, 2, 0));
+        general::log::set_writer(
+            std::make_unique<general::log::file>(0, general::windows::temp_directory(), name, 1048576, 2, 0));
     } catch (...) {
         // Without a writer the run goes on and its messages are dropped.
     }

@@ -4,6 +4,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    statistics::read_reply(std::string_view(reinterpret_cast<const char*>(data), size));  // never throws
+    statistics::read_reply(std::string_view(reinterpret_cast<const char*>(data), size)); // never throws
     return 0;
 }

@@ -4,6 +4,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    theme_reader::read(fuzz::widened(data, size), 96, L"C:\\resources");  // never throws
+    theme_reader::read(fuzz::widened(data, size), 96, L"C:\\resources"); // never throws
     return 0;
 }

@@ -51,10 +51,8 @@ bool is_certificate_failure(std::uint32_t code) noexcept
     case ERROR_WINHTTP_SECURE_CERT_REVOKED:
     case ERROR_WINHTTP_SECURE_CERT_WRONG_USAGE:
     case ERROR_WINHTTP_SECURE_INVALID_CERT:
-    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR:
-        return true;
-    default:
-        return false;
+    case ERROR_WINHTTP_SECURE_CHANNEL_ERROR: return true;
+    default: return false;
     }
 }
 
@@ -151,8 +149,8 @@ session& connection::owner() const
 
 // ---- request ----
 
-request::request(connection& owner, const std::wstring& verb, const std::wstring& path,
-                 request_observer* observer, bool secure)
+request::request(connection& owner, const std::wstring& verb, const std::wstring& path, request_observer* observer,
+                 bool secure)
     : handle_(WinHttpOpenRequest(owner.handle(), verb.c_str(), path.c_str(), nullptr, WINHTTP_NO_REFERER,
                                  WINHTTP_DEFAULT_ACCEPT_TYPES, secure ? WINHTTP_FLAG_SECURE : 0)),
       owner_(&owner), expects_body_(verb != L"HEAD")
@@ -163,7 +161,8 @@ request::request(connection& owner, const std::wstring& verb, const std::wstring
     }
     // No client certificate; the server's certificate is left to the system to
     // validate, so an impostor on the network fails the request.
-    if (secure && !WinHttpSetOption(handle_.get(), WINHTTP_OPTION_CLIENT_CERT_CONTEXT, WINHTTP_NO_CLIENT_CERT_CONTEXT, 0))
+    if (secure &&
+        !WinHttpSetOption(handle_.get(), WINHTTP_OPTION_CLIENT_CERT_CONTEXT, WINHTTP_NO_CLIENT_CERT_CONTEXT, 0))
         fail("http request ssl setting error");
     set_response_timeout(owner.owner().receive_timeout());
     if (observer) {
@@ -211,10 +210,10 @@ void request::transfer(int& status, std::vector<std::uint8_t>& result, const std
         add_content_type(content_type.empty() ? std::wstring{L"text/xml"} : content_type);
         content_type_added_ = true;
     }
-    const BOOL sent = has_body
-        ? WinHttpSendRequest(handle_.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, const_cast<std::uint8_t*>(body), length,
-                             length, 0)
-        : WinHttpSendRequest(handle_.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0, WINHTTP_NO_REQUEST_DATA, 0, 0, 0);
+    const BOOL sent = has_body ? WinHttpSendRequest(handle_.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                                                    const_cast<std::uint8_t*>(body), length, length, 0)
+                               : WinHttpSendRequest(handle_.get(), WINHTTP_NO_ADDITIONAL_HEADERS, 0,
+                                                    WINHTTP_NO_REQUEST_DATA, 0, 0, 0);
     // A certificate problem reported here shows again, in its own words, when
     // the response is awaited.
     if (!sent && GetLastError() != ERROR_WINHTTP_SECURE_FAILURE)

@@ -176,8 +176,8 @@ public:
     // ("http request <path> failed with error [...]",
     // "http request ssl setting error [...]",
     // "http request setting timeouts error [...]").
-    request(connection& owner, const std::wstring& verb, const std::wstring& path,
-            request_observer* observer, bool secure);
+    request(connection& owner, const std::wstring& verb, const std::wstring& path, request_observer* observer,
+            bool secure);
     // Disconnects the observer before the handle is closed.
     ~request();
     request(const request&) = delete;

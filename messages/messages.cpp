@@ -6,39 +6,39 @@
 namespace messages {
 
 namespace {
-UINT registered(const wchar_t* name) { return RegisterWindowMessageW(name); }
+UINT registered(const wchar_t* name)
+{
+    return RegisterWindowMessageW(name);
+}
 } // namespace
 
 // One row per registered message: its variable and the name it is registered
 // under, each written once. Definition order is registration order (one
 // translation unit, so dynamic initialisation runs top to bottom).
-#define QEL_REGISTERED_MESSAGES(row) \
-    row(quit, L"qel installer quit message") \
-    row(start, L"qel installer start message") \
-    row(finish, L"qel installer finish message") \
-    row(uninstall, L"qel installer uninstall message") \
-    row(uninstalled, L"qel installer uninstalled message") \
-    row(abort_uninstall, L"qel abort uninstall message") \
-    row(uninstall_step1, L"qel make uninstall step1 message") \
-    row(uninstall_step2, L"qel make uninstall step2 message") \
-    row(uninstall_step3, L"qel make uninstall step3 message") \
-    row(download_installations, L"qel download installations message") \
-    row(downloading_installation, L"qel downloading installation message") \
-    row(downloading_progress, L"qel downloading progress message") \
-    row(downloading_error, L"qel downloading error message") \
-    row(installations_downloaded, L"qel installations downloaded message") \
-    row(start_installations, L"qel start installations message") \
-    row(installations_done, L"qel installations done message") \
-    row(installing_product, L"qel installing product message") \
-    row(installation_error, L"qel installation error message") \
-    row(get_selected_products, L"qel installation get selected products") \
-    row(add_stats_event, L"qel installation add stats event") \
-    row(send_stats_events, L"qel installation send stats events") \
-    row(set_post_cancel, L"qel installation set post cancel") \
-    row(get_post_cancel, L"qel installation get post cancel") \
-    row(set_post_fail, L"qel installation set post fail") \
-    row(get_post_fail, L"qel installation get post fail") \
-    row(check, L"check message")
+#define QEL_REGISTERED_MESSAGES(row)                                                                                   \
+    row(quit, L"qel installer quit message") row(start, L"qel installer start message")                                \
+        row(finish, L"qel installer finish message") row(uninstall, L"qel installer uninstall message") row(           \
+            uninstalled, L"qel installer uninstalled message") row(abort_uninstall, L"qel abort uninstall message")    \
+            row(uninstall_step1, L"qel make uninstall step1 message") row(uninstall_step2,                             \
+                                                                          L"qel make uninstall step2 message")         \
+                row(uninstall_step3, L"qel make uninstall step3 message") row(download_installations,                  \
+                                                                              L"qel download installations message")   \
+                    row(downloading_installation, L"qel downloading installation message") row(                        \
+                        downloading_progress,                                                                          \
+                        L"qel downloading progress message") row(downloading_error, L"qel downloading error message")  \
+                        row(installations_downloaded, L"qel installations downloaded message")                         \
+                            row(start_installations, L"qel start installations message")                               \
+                                row(installations_done, L"qel installations done message")                             \
+                                    row(installing_product, L"qel installing product message")                         \
+                                        row(installation_error, L"qel installation error message")                     \
+                                            row(get_selected_products, L"qel installation get selected products")      \
+                                                row(add_stats_event, L"qel installation add stats event")              \
+                                                    row(send_stats_events, L"qel installation send stats events")      \
+                                                        row(set_post_cancel, L"qel installation set post cancel") row( \
+                                                            get_post_cancel, L"qel installation get post cancel")      \
+                                                            row(set_post_fail, L"qel installation set post fail")      \
+                                                                row(get_post_fail, L"qel installation get post fail")  \
+                                                                    row(check, L"check message")
 
 #define QEL_DEFINE_MESSAGE(variable, name) const UINT variable = registered(name);
 QEL_REGISTERED_MESSAGES(QEL_DEFINE_MESSAGE)
@@ -57,7 +57,7 @@ bool post_text(HWND target, UINT message, std::wstring_view text)
     copy[text.size()] = L'\0';
     if (!PostMessageW(target, message, 0, reinterpret_cast<LPARAM>(copy.get())))
         return false;
-    copy.release();  // the receiver owns it now
+    copy.release(); // the receiver owns it now
     return true;
 }
 

@@ -16,8 +16,8 @@
 
 namespace messages {
 
-extern const UINT quit;                       // "qel installer quit message"
-extern const UINT start;                      // wParam: both products, lParam: archiver alone
+extern const UINT quit;  // "qel installer quit message"
+extern const UINT start; // wParam: both products, lParam: archiver alone
 extern const UINT finish;
 extern const UINT uninstall;
 extern const UINT uninstalled;
@@ -26,22 +26,22 @@ extern const UINT uninstall_step1;
 extern const UINT uninstall_step2;
 extern const UINT uninstall_step3;
 extern const UINT download_installations;
-extern const UINT downloading_installation;   // lParam: text
-extern const UINT downloading_progress;       // wParam: bytes so far, lParam: total (low 32 bits)
-extern const UINT downloading_error;          // lParam: text
+extern const UINT downloading_installation; // lParam: text
+extern const UINT downloading_progress;     // wParam: bytes so far, lParam: total (low 32 bits)
+extern const UINT downloading_error;        // lParam: text
 extern const UINT installations_downloaded;
 extern const UINT start_installations;
 extern const UINT installations_done;
-extern const UINT installing_product;         // lParam: text
-extern const UINT installation_error;         // lParam: text
+extern const UINT installing_product; // lParam: text
+extern const UINT installation_error; // lParam: text
 extern const UINT get_selected_products;
-extern const UINT add_stats_event;            // wParam: event number 1..29
+extern const UINT add_stats_event; // wParam: event number 1..29
 extern const UINT send_stats_events;
-extern const UINT set_post_cancel;            // wParam: new flag
+extern const UINT set_post_cancel; // wParam: new flag
 extern const UINT get_post_cancel;
-extern const UINT set_post_fail;              // wParam: new flag
+extern const UINT set_post_fail; // wParam: new flag
 extern const UINT get_post_fail;
-extern const UINT check;                      // wParam: checked
+extern const UINT check; // wParam: checked
 
 struct entry {
     const wchar_t* name;

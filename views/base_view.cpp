@@ -85,8 +85,8 @@ void base_view::prefetch_images()
     prefetched_ = std::async(std::launch::async, [ids = still_images()] {
         std::map<int, general::ui::image> decoded;
         for (const int id : ids) {
-            const general::windows::resource::handle resource(GetModuleHandleW(nullptr),
-                                                              static_cast<std::uint16_t>(id), L"PNG");
+            const general::windows::resource::handle resource(GetModuleHandleW(nullptr), static_cast<std::uint16_t>(id),
+                                                              L"PNG");
             decoded[id] = general::ui::image::from_bytes(resource.data(), resource.size());
         }
         return decoded;
@@ -122,17 +122,14 @@ bool base_view::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESU
     switch (message) {
     case WM_INITDIALOG:
         initialise();
-        result = TRUE;  // the system sets the default focus
+        result = TRUE; // the system sets the default focus
         return true;
-    case WM_COMMAND:
-        result = 0;
-        return command(LOWORD(wparam));
+    case WM_COMMAND: result = 0; return command(LOWORD(wparam));
     case WM_DESTROY:
         release_pictures();
         result = 0;
         return true;
-    default:
-        return other_message(message, wparam, lparam, result);
+    default: return other_message(message, wparam, lparam, result);
     }
 }
 
@@ -241,8 +238,8 @@ int base_view::free_beyond(HWND control, bool downwards) const
         if (other == control || !shown(other))
             continue;
         const RECT r = box_in_page(hwnd(), other);
-        const bool in_the_way = downwards ? r.left < box.right && r.right > box.left
-                                          : r.top < box.bottom && r.bottom > box.top;
+        const bool in_the_way =
+            downwards ? r.left < box.right && r.right > box.left : r.top < box.bottom && r.bottom > box.top;
         const LONG start = downwards ? r.top : r.left;
         if (in_the_way && start >= end - 1)
             limit = std::min(limit, start - control_gap);
@@ -362,8 +359,7 @@ void base_view::show_archiver_only()
     RECT place{};
     GetWindowRect(archiver_logo, &place);
     MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
-    SetWindowPos(archiver_logo, nullptr, place.left + 170, place.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(archiver_logo, nullptr, place.left + 170, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -406,7 +402,8 @@ void base_view::lay_out_line(std::initializer_list<int> line)
     if (pieces.empty())
         return;
     const int blank = std::max(
-        0, general::ui::text_width(pieces.front().text ? pieces.front().text->font() : pieces.front().link->font(), L" "));
+        0,
+        general::ui::text_width(pieces.front().text ? pieces.front().text->font() : pieces.front().link->font(), L" "));
     // The line may run from the control before it to the one after it (the
     // buttons), or to the page's margins.
     RECT client{};
@@ -422,7 +419,8 @@ void base_view::lay_out_line(std::initializer_list<int> line)
     const RECT first = box_in_page(hwnd(), pieces.front().window);
     const RECT last = box_in_page(hwnd(), pieces.back().window);
     for (HWND other = GetWindow(hwnd(), GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT)) {
-        const bool in_line = std::any_of(pieces.begin(), pieces.end(), [&](const piece& p) { return p.window == other; });
+        const bool in_line =
+            std::any_of(pieces.begin(), pieces.end(), [&](const piece& p) { return p.window == other; });
         if (in_line || !shown(other))
             continue;
         const RECT r = box_in_page(hwnd(), other);
@@ -460,8 +458,7 @@ void base_view::lay_out_line(std::initializer_list<int> line)
     LONG x = std::max<LONG>(left_limit, end - total);
     for (const auto& each : pieces) {
         const RECT box = box_in_page(hwnd(), each.window);
-        SetWindowPos(each.window, nullptr, x, box.top, each.width, box.bottom - box.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(each.window, nullptr, x, box.top, each.width, box.bottom - box.top, SWP_NOZORDER | SWP_NOACTIVATE);
         x += each.width + blank;
     }
     InvalidateRect(hwnd(), nullptr, TRUE);
@@ -479,8 +476,8 @@ void base_view::set_picture(int control, const general::ui::image& picture)
         SetWindowLongPtrW(target, GWL_EXSTYLE, extended & ~WS_EX_LAYOUTRTL);
     general::windows::unique_bitmap owned = to_hbitmap(picture);
     HBITMAP bitmap = owned.get();
-    const auto previous = reinterpret_cast<HBITMAP>(
-        SendMessageW(target, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+    const auto previous =
+        reinterpret_cast<HBITMAP>(SendMessageW(target, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
     // A control that had a bitmap hands it back (its own copy, where it made one):
     // ours to free then.
     const bool handed_back =
@@ -495,8 +492,8 @@ void base_view::release_pictures()
     // it back when cleared; ours are freed by their owners afterwards.
     for (auto& [control, bitmap] : pictures_) {
         HWND target = GetDlgItem(hwnd(), control);
-        const auto shown = target ? reinterpret_cast<HBITMAP>(SendMessageW(target, STM_SETIMAGE, IMAGE_BITMAP, 0))
-                                  : nullptr;
+        const auto shown =
+            target ? reinterpret_cast<HBITMAP>(SendMessageW(target, STM_SETIMAGE, IMAGE_BITMAP, 0)) : nullptr;
         // The control's own copy, freed with this owner.
         const general::windows::unique_bitmap copy{shown && shown != bitmap.get() ? shown : nullptr};
     }

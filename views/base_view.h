@@ -71,14 +71,14 @@ struct radio_item {
 struct button_item {
     int control;
     const wchar_t* settings;
-    int face;  // PNG resource id
+    int face; // PNG resource id
     std::wstring source;
     UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 };
 
 struct picture_item {
     int control;
-    int image;  // PNG resource id
+    int image; // PNG resource id
 };
 
 // In the order a page applies them: pictures, texts, links, radio buttons, buttons.
@@ -217,4 +217,3 @@ private:
     std::map<int, general::windows::unique_bitmap> pictures_;
     std::map<int, general::windows::unique_font> radio_fonts_; // radios set smaller to fit
 };
-

@@ -39,7 +39,9 @@ page_layout cancel_view::layout() const
         {IDC_AND_TEXT, L"footer_text", line, L"and"},
     };
     page.links = {
-        {IDC_PROTECTION_LICENCE_LINK, L"%1% End User Licence", addresses_.protection_licence,
+        {IDC_PROTECTION_LICENCE_LINK,
+         L"%1% End User Licence",
+         addresses_.protection_licence,
          {general::windows::product_display_name()}},
         {IDC_ARCHIVER_LICENCE_LINK, L"Quobex End User Licence", addresses_.archiver_licence},
         {IDC_AGREEMENT_LINK, L"Agreement", addresses_.archiver_licence},
@@ -69,8 +71,7 @@ bool cancel_view::command(int control)
         open_link(*link_at(control));
         report_event(event::cancelpage_eula_quobex);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -50,13 +50,12 @@ std::wstring format_counter(std::int64_t value, LCID locale)
         decimal = L".";
     NUMBERFMTW format{};
     format.NumDigits = 0;
-    format.LeadingZero = 1;  // without it some systems write 0 as nothing at all
+    format.LeadingZero = 1; // without it some systems write 0 as nothing at all
     format.Grouping = number_grouping(locale_text(locale, LOCALE_SGROUPING));
     format.lpDecimalSep = decimal.data();
     format.lpThousandSep = thousands.data();
-    format.NegativeOrder = negative.size() == 1 && negative[0] >= L'0' && negative[0] <= L'4'
-                               ? static_cast<UINT>(negative[0] - L'0')
-                               : 1;
+    format.NegativeOrder =
+        negative.size() == 1 && negative[0] >= L'0' && negative[0] <= L'4' ? static_cast<UINT>(negative[0] - L'0') : 1;
     wchar_t buffer[64] = {};
     if (GetNumberFormatW(locale, 0, digits.c_str(), &format, buffer, 64) <= 0)
         return digits;

@@ -13,7 +13,11 @@ page_layout finish_view::layout() const
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO}, {IDC_ARCHIVER_LOGO, IDR_PNG_ARCHIVER_LOGO}};
     page.texts = {
         {IDC_HEADER, L"complete_text", centred, L"Installation is complete"},
-        {IDC_TEXT5, L"text", centred, L"You are now protected by %1% %2%", {general::windows::maker_name, general::windows::protection_name}},
+        {IDC_TEXT5,
+         L"text",
+         centred,
+         L"You are now protected by %1% %2%",
+         {general::windows::maker_name, general::windows::protection_name}},
         {IDC_REBOOT_TEXT, L"footer_text", DT_RIGHT | DT_VCENTER | DT_WORDBREAK,
          L"You need to reboot your PC before the new version will be fully active"},
         {IDC_TEXT6, L"text", centred, L""},

@@ -41,7 +41,7 @@ void process_view::initialised()
 
 bool process_view::command(int)
 {
-    return false;  // no buttons
+    return false; // no buttons
 }
 
 bool process_view::other_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)

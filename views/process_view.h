@@ -37,5 +37,5 @@ private:
 
     std::wstring status_;
     general::ui::image animation_image_;
-    std::unique_ptr<general::ui::animated_gif> animation_;  // new for every window of the page
+    std::unique_ptr<general::ui::animated_gif> animation_; // new for every window of the page
 };

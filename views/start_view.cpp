@@ -16,9 +16,9 @@ page_layout start_view::layout() const
 {
     constexpr UINT line = DT_SINGLELINE | DT_VCENTER;
     page_layout page;
-    page.pictures = {{IDC_LOGO, IDR_PNG_LOGO},          {IDC_ARCHIVER_LOGO, IDR_PNG_ARCHIVER_LOGO},
-                     {IDC_BULLET_LEFT1, IDR_PNG_CHECK}, {IDC_BULLET_LEFT2, IDR_PNG_CHECK},
-                     {IDC_BULLET_LEFT3, IDR_PNG_CHECK}, {IDC_BULLET_RIGHT1, IDR_PNG_CHECK},
+    page.pictures = {{IDC_LOGO, IDR_PNG_LOGO},           {IDC_ARCHIVER_LOGO, IDR_PNG_ARCHIVER_LOGO},
+                     {IDC_BULLET_LEFT1, IDR_PNG_CHECK},  {IDC_BULLET_LEFT2, IDR_PNG_CHECK},
+                     {IDC_BULLET_LEFT3, IDR_PNG_CHECK},  {IDC_BULLET_RIGHT1, IDR_PNG_CHECK},
                      {IDC_BULLET_RIGHT2, IDR_PNG_CHECK}, {IDC_BULLET_RIGHT3, IDR_PNG_CHECK}};
     page.texts = {
         {IDC_TEXT1, L"big_text", line, L"Full QBX and ZIP support"},
@@ -33,7 +33,9 @@ page_layout start_view::layout() const
     page.links = {
         {IDC_ARCHIVER_LICENCE_LINK, L"Quobex End User Licence", addresses_.archiver_licence},
         {IDC_AGREEMENT_LINK, L"Agreement", addresses_.archiver_licence},
-        {IDC_PROTECTION_LICENCE_LINK, L"%1% End User Licence", addresses_.protection_licence,
+        {IDC_PROTECTION_LICENCE_LINK,
+         L"%1% End User Licence",
+         addresses_.protection_licence,
          {general::windows::product_display_name()}},
         {IDC_WHY_LINK, L"Why do we recommend it ?", addresses_.protection_about},
     };
@@ -47,9 +49,7 @@ page_layout start_view::layout() const
 bool start_view::command(int control)
 {
     switch (control) {
-    case IDC_OK_BUTTON:
-        install();
-        return true;
+    case IDC_OK_BUTTON: install(); return true;
     case IDC_CANCEL_BUTTON:
         post_to_root(messages::set_post_cancel, 1);
         report_event(event::startpage_cancel);
@@ -70,8 +70,7 @@ bool start_view::command(int control)
         report_event(send_to_root(messages::get_post_cancel) ? event::postcancelpage_why_recommended
                                                              : event::startpage_why_recommended);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

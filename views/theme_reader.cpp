@@ -135,7 +135,7 @@ document read(const std::wstring& text, std::int32_t dpi, const std::wstring& re
     reading r{dpi, resources_directory, result};
     try {
         if (general::text::xml_nests_deeper_than(std::wstring_view{text}))
-            return result;  // hostile, not a theme: nothing of it is used
+            return result; // hostile, not a theme: nothing of it is used
         std::wistringstream in(text);
         wptree tree;
         boost::property_tree::read_xml(in, tree); // no flags: whitespace is kept

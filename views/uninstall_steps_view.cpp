@@ -19,7 +19,7 @@ struct step_actions {
     std::optional<event> go_on;     // OK with the second choice
     std::optional<event> confirmed; // OK, after either
     std::optional<event> cancel;
-    const UINT* go_on_message;      // where OK with the second choice leads
+    const UINT* go_on_message; // where OK with the second choice leads
 };
 
 const step_actions& actions_of(int step)
@@ -47,12 +47,16 @@ std::vector<text_item> texts_of(int step, const protection_counters& counters)
         return {
             {IDC_TEXT5, L"text", wrapped, L"You have chosen to uninstall %1%.", {general::windows::protection_name}},
             {IDC_TEXT6, L"text", wrapped, L"Just in case you didn't know:"},
-            {IDC_TEXT8, L"text", wrapped,
+            {IDC_TEXT8,
+             L"text",
+             wrapped,
              L"During the last 24 hours our average users (yes, you too!) have been protected against visiting any "
              L"of the %1% infected addresses we have listed in our database.",
              {total}},
             {IDC_TEXT7, L"text", wrapped, L"Maybe this will change your mind:"},
-            {IDC_TEXT9, L"text", wrapped,
+            {IDC_TEXT9,
+             L"text",
+             wrapped,
              L"On average we add more than %1% new addresses every five days, and typically less than %2% become "
              L"safe again.",
              {format_counter(counters.added5days), format_counter(counters.removed5days)}},
@@ -60,17 +64,23 @@ std::vector<text_item> texts_of(int step, const protection_counters& counters)
     case 2:
         return {
             {IDC_TEXT5, L"text", wrapped, L"Maybe this will change your mind:"},
-            {IDC_TEXT8, L"text", wrapped,
+            {IDC_TEXT8,
+             L"text",
+             wrapped,
              L"On Average every single day %1% addresses are added to our database and only %2% become safe again.",
              {format_counter(51893), format_counter(21692)}},
         };
     default:
         return {
-            {IDC_TEXT5, L"text", wrapped,
+            {IDC_TEXT5,
+             L"text",
+             wrapped,
              L"We respect the protection you already have in place, or your courage to risk accidentally visiting "
              L"one of the %1% dangerous web addresses on the internet by accident.",
              {total}},
-            {IDC_TEXT6, L"text", wrapped,
+            {IDC_TEXT6,
+             L"text",
+             wrapped,
              L"Thank you for trying out %1%. We hope at least you can agree that we did a pretty good job with a "
              L"totally free product.",
              {general::windows::protection_name}},
@@ -86,18 +96,26 @@ std::vector<radio_item> radios_of(int step)
         return {{IDC_KEEP_RADIO,
                  L"I have changed my mind, having free protection isn't that bad after all. Abort Uninstall and make "
                  L"%1% my default search provider!",
-                 true, {general::windows::protection_name}},
+                 true,
+                 {general::windows::protection_name}},
                 {IDC_REMOVE_RADIO,
                  L"I DO NOT WANT PROTECTION EVEN IF IT IS FREE!!! Now will you please finish Uninstalling %1%!",
-                 false, {general::windows::protection_name}}};
-    return {{IDC_KEEP_RADIO, L"Abort Uninstall and make %1% my default search provider!", true, {general::windows::protection_name}},
-            {IDC_REMOVE_RADIO, L"I have not changed my mind. Uninstall %1%!", false, {general::windows::protection_name}}};
+                 false,
+                 {general::windows::protection_name}}};
+    return {
+        {IDC_KEEP_RADIO,
+         L"Abort Uninstall and make %1% my default search provider!",
+         true,
+         {general::windows::protection_name}},
+        {IDC_REMOVE_RADIO, L"I have not changed my mind. Uninstall %1%!", false, {general::windows::protection_name}}};
 }
 
 } // namespace
 
 uninstall_steps_view::uninstall_steps_view(int step)
-    : base_view(L"UninstallStepsView", template_of(step)), step_(step < 1 ? 1 : step > 3 ? 3 : step)
+    : base_view(L"UninstallStepsView", template_of(step)), step_(step < 1   ? 1
+                                                                 : step > 3 ? 3
+                                                                            : step)
 {
 }
 

@@ -18,9 +18,16 @@ page_layout uninstall_view::layout() const
     page_layout page;
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO}};
     page.texts = {
-        {IDC_HEADER, L"header_text", centred, L"%1% software helps protect you from spyware, scammers and spam",
+        {IDC_HEADER,
+         L"header_text",
+         centred,
+         L"%1% software helps protect you from spyware, scammers and spam",
          {general::windows::protection_name}},
-        {IDC_TEXT5, L"text", wrapped, L"Click uninstall to start uninstalling %1%.", {general::windows::protection_name}},
+        {IDC_TEXT5,
+         L"text",
+         wrapped,
+         L"Click uninstall to start uninstalling %1%.",
+         {general::windows::protection_name}},
         {IDC_TEXT6, L"text", wrapped, L"Click Cancel to cancel uninstallation"},
     };
     page.buttons = {{IDC_OK_BUTTON, L"ok_button", IDR_PNG_OK_FACE, L"Uninstall"},
@@ -46,7 +53,11 @@ page_layout uninstalled_view::layout() const
     page_layout page;
     page.pictures = {{IDC_LOGO, IDR_PNG_LOGO}};
     page.texts = {
-        {IDC_HEADER, L"header_text", centred, L"We have removed %1% from your computer.", {general::windows::protection_name}},
+        {IDC_HEADER,
+         L"header_text",
+         centred,
+         L"We have removed %1% from your computer.",
+         {general::windows::protection_name}},
         {IDC_TEXT5, L"text", wrapped,
          L"Please click Finish, and then complete our uninstall survey to help us understand why you uninstalled."},
     };

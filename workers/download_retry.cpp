@@ -50,10 +50,8 @@ bool is_transient_status(int status) noexcept
     case 500:
     case 502:
     case 503:
-    case 504:
-        return true;
-    default:
-        return false;
+    case 504: return true;
+    default: return false;
     }
 }
 

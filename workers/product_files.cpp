@@ -125,14 +125,10 @@ std::wstring install_command_line(std::wstring_view file_path, std::wstring_view
 installer_outcome outcome_of(unsigned long exit_code)
 {
     switch (exit_code) {
-    case 0:
-        return installer_outcome::installed;
-    case 3010:
-        return installer_outcome::installed_restart_needed;
-    case 1641:
-        return installer_outcome::installed_restart_started;
-    default:
-        return installer_outcome::failed;
+    case 0: return installer_outcome::installed;
+    case 3010: return installer_outcome::installed_restart_needed;
+    case 1641: return installer_outcome::installed_restart_started;
+    default: return installer_outcome::failed;
     }
 }
 

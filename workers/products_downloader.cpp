@@ -43,10 +43,9 @@ std::string narrow_name(const product_descriptor& product)
 bool save(const std::wstring& path, const std::vector<std::uint8_t>& body)
 {
     DeleteFileW(path.c_str());
-    const general::windows::unique_file file{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                                         CREATE_NEW,
-                                                         FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-                                                         nullptr)};
+    const general::windows::unique_file file{
+        CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)};
     if (!file)
         return false;
     constexpr std::size_t largest_write = 1u << 30;

@@ -71,10 +71,8 @@ void products_installer::install(const product_descriptor& product, std::stop_to
     // shorter is sure for both.
     general::windows::unique_file held;
     switch (general::windows::open_verified_file(path, product.publisher, held)) {
-    case general::windows::file_verdict::accepted:
-        break;
-    case general::windows::file_verdict::missing:
-        throw_failed(name);
+    case general::windows::file_verdict::accepted: break;
+    case general::windows::file_verdict::missing: throw_failed(name);
     case general::windows::file_verdict::refused:
         throw std::runtime_error(boost::str(boost::format("%1% installer corrupted") % name));
     }
@@ -94,9 +92,7 @@ void products_installer::report_exit(const product_descriptor& product, unsigned
 {
     const std::wstring ended = boost::str(boost::wformat(L"%1% installer ended with %2%") % product.name % exit_code);
     switch (product_files::outcome_of(exit_code)) {
-    case product_files::installer_outcome::installed:
-        info(ended);
-        return;
+    case product_files::installer_outcome::installed: info(ended); return;
     case product_files::installer_outcome::installed_restart_needed:
         info(ended + L": installed; the computer must restart to complete the installation");
         return;

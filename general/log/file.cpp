@@ -19,14 +19,10 @@ constexpr std::size_t pending_limit = 4096;
 char level_letter(int level)
 {
     switch (level) {
-    case level_debug:
-        return 'D';
-    case level_info:
-        return 'I';
-    case level_error:
-        return 'E';
-    default:
-        return '?';
+    case level_debug: return 'D';
+    case level_info: return 'I';
+    case level_error: return 'E';
+    default: return '?';
     }
 }
 

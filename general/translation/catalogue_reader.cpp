@@ -102,7 +102,8 @@ context_table read_catalogue(const std::wstring& text)
 {
     if (general::text::xml_nests_deeper_than(std::wstring_view{text}))
         throw boost::property_tree::xml_parser_error("elements nested too deeply", "", 0);
-    std::wistringstream in(with_wide_references_decoded(!text.empty() && text.front() == L'\xFEFF' ? text.substr(1) : text));
+    std::wistringstream in(
+        with_wide_references_decoded(!text.empty() && text.front() == L'\xFEFF' ? text.substr(1) : text));
     wptree document;
     boost::property_tree::read_xml(in, document); // no flags: whitespace is kept
     context_table contexts;

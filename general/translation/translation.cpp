@@ -83,8 +83,9 @@ language_table read_directory_list(const std::filesystem::path& directory)
         return languages;
     for (auto& entry : read_language_list(windows::utf8_to_wide(bytes))) {
         auto path = directory / (boost::wformat(L"ui_%1%.ts") % entry.code).str();
-        languages.emplace(std::move(entry.code), language{std::move(entry.english_name),
-                                                          std::move(entry.native_name), std::move(path), 0, {}});
+        languages.emplace(
+            std::move(entry.code),
+            language{std::move(entry.english_name), std::move(entry.native_name), std::move(path), 0, {}});
     }
     return languages;
 }
@@ -108,7 +109,8 @@ std::pair<language_table, std::vector<std::wstring>> read_embedded_table()
     std::vector<std::wstring> order;
     for (auto& entry : read_language_list(embedded_text(209, L"LST"))) {
         const std::uint16_t id = catalogue_id(entry);
-        if (!languages.emplace(entry.code, language{std::move(entry.english_name), std::move(entry.native_name), {}, id, {}})
+        if (!languages
+                 .emplace(entry.code, language{std::move(entry.english_name), std::move(entry.native_name), {}, id, {}})
                  .second)
             continue;
         order.push_back(std::move(entry.code));

@@ -30,7 +30,7 @@ struct memory_dc_traits {
     static pointer invalid() noexcept { return nullptr; }
     static void close(pointer h) noexcept { DeleteDC(h); }
 };
-using unique_memory_dc = unique_resource<memory_dc_traits>;  // CreateCompatibleDC
+using unique_memory_dc = unique_resource<memory_dc_traits>; // CreateCompatibleDC
 
 // A window's (or, for null, the screen's) device context from GetDC.
 class window_dc {
@@ -71,7 +71,9 @@ private:
 // An object selected into a device context until the owner goes.
 class selected_object {
 public:
-    selected_object(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    selected_object(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr)
+    {
+    }
     ~selected_object()
     {
         if (previous_)

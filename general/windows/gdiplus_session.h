@@ -14,7 +14,7 @@ class gdiplus_session {
 public:
     gdiplus_session() noexcept
     {
-        Gdiplus::GdiplusStartupInput input;  // version 1, no debug callback
+        Gdiplus::GdiplusStartupInput input; // version 1, no debug callback
         started_ = Gdiplus::GdiplusStartup(&token_, &input, nullptr) == Gdiplus::Ok;
     }
     ~gdiplus_session()

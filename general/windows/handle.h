@@ -105,10 +105,10 @@ struct sid_traits {
     static void close(pointer h) noexcept { FreeSid(h); }
 };
 
-using unique_handle = unique_resource<handle_traits>;          // processes, threads, events, snapshots
-using unique_file = unique_resource<file_handle_traits>;       // CreateFileW, FindFirstFile-free uses
+using unique_handle = unique_resource<handle_traits>;    // processes, threads, events, snapshots
+using unique_file = unique_resource<file_handle_traits>; // CreateFileW, FindFirstFile-free uses
 using unique_registry_key = unique_resource<registry_key_traits>;
-using unique_module = unique_resource<module_traits>;          // LoadLibrary
+using unique_module = unique_resource<module_traits>; // LoadLibrary
 using unique_global = unique_resource<global_memory_traits>;
 using unique_icon = unique_resource<icon_traits>;
 using unique_sid = unique_resource<sid_traits>;

@@ -140,15 +140,12 @@ void remove_if_abandoned(const fs::path& folder, DWORD attributes, std::size_t& 
     }
     DWORD error = 0;
     switch (state_of(folder, error)) {
-    case run_state::living:
-        log::debug(L"Left, in use by a running installer: " + folder.native());
-        return;
+    case run_state::living: log::debug(L"Left, in use by a running installer: " + folder.native()); return;
     case run_state::unknown:
         log::error(L"Not removed, cannot tell whether its run has ended (error " + std::to_wstring(error) + L"): " +
                    folder.native());
         return;
-    case run_state::ended:
-        break;
+    case run_state::ended: break;
     }
     if (remove_tree(folder, 0, budget))
         log::info(L"Removed the folder of an ended run: " + folder.native());

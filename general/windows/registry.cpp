@@ -47,7 +47,8 @@ std::wstring text_from(const raw_value& raw)
     return text;
 }
 
-template <typename Number> registry_value number_from(const raw_value& raw, const registry_value& fallback)
+template <typename Number>
+registry_value number_from(const raw_value& raw, const registry_value& fallback)
 {
     // A number stored with the wrong length cannot be read as that number.
     if (raw.size != sizeof(Number))
@@ -60,16 +61,11 @@ template <typename Number> registry_value number_from(const raw_value& raw, cons
 registry_value value_from(const raw_value& raw, const registry_value& fallback)
 {
     switch (raw.type) {
-    case REG_SZ:
-        return text_from(raw);
-    case REG_BINARY:
-        return std::vector<std::uint8_t>(raw.data.begin(), raw.data.begin() + raw.size);
-    case REG_DWORD:
-        return number_from<std::uint32_t>(raw, fallback);
-    case REG_QWORD:
-        return number_from<std::uint64_t>(raw, fallback);
-    default:
-        throw std::runtime_error("[windows::registry] not implemented");
+    case REG_SZ: return text_from(raw);
+    case REG_BINARY: return std::vector<std::uint8_t>(raw.data.begin(), raw.data.begin() + raw.size);
+    case REG_DWORD: return number_from<std::uint32_t>(raw, fallback);
+    case REG_QWORD: return number_from<std::uint64_t>(raw, fallback);
+    default: throw std::runtime_error("[windows::registry] not implemented");
     }
 }
 

@@ -32,8 +32,7 @@ registry_value registry_read(HKEY hive, const std::wstring& key, const std::wstr
 
 // Stores the value under its kind, creating the key when it does not exist.
 // Returns whether the value was stored.
-bool registry_write(HKEY hive, const std::wstring& key, const std::wstring& name,
-                    const registry_value& value);
+bool registry_write(HKEY hive, const std::wstring& key, const std::wstring& name, const registry_value& value);
 
 // Deletes a key with all its subkeys; a key that does not exist is not an error.
 // An empty path is refused (false): it would name the whole hive.

@@ -25,13 +25,12 @@ handle::handle(HMODULE module, std::uint16_t id, const std::wstring& type)
         throw std::runtime_error("resource not found");
 }
 
-global_mem_handler::global_mem_handler(const void* data, std::size_t size)
-    : block_(GlobalAlloc(GMEM_MOVEABLE, size))
+global_mem_handler::global_mem_handler(const void* data, std::size_t size) : block_(GlobalAlloc(GMEM_MOVEABLE, size))
 {
     if (!block_)
         throw std::runtime_error("memory allocation error");
     if (size == 0)
-        return;  // a zero-sized movable block cannot be locked, and holds nothing
+        return; // a zero-sized movable block cannot be locked, and holds nothing
     void* target = GlobalLock(block_.get());
     if (!target)
         throw std::runtime_error("memory allocation error");

@@ -36,7 +36,7 @@ public:
     std::string bytes() const { return {reinterpret_cast<const char*>(data_), size_}; }
 
 private:
-    HRSRC info_ = nullptr;  // not a handle that is ever closed
+    HRSRC info_ = nullptr; // not a handle that is ever closed
     unique_loaded_resource loaded_;
     const std::uint8_t* data_ = nullptr;
     std::uint32_t size_ = 0;

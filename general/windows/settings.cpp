@@ -9,7 +9,6 @@ namespace general::windows {
 
 namespace {
 
-
 std::wstring setting(const wchar_t* name, const wchar_t* fallback)
 {
     return registry_text(registry_read(HKEY_LOCAL_MACHINE, installation_key, name, std::wstring{fallback}));

@@ -16,12 +16,12 @@ inline constexpr const wchar_t* installation_key = L"SOFTWARE\\Talmirex";
 // settings below, and how captions, pages and the product list write them.
 inline constexpr const wchar_t* maker_name = L"Varnhelm";
 inline constexpr const wchar_t* protection_name = L"Sentovar";
-std::wstring protection_full_name();  // the two, a blank between: "Varnhelm Sentovar"
+std::wstring protection_full_name(); // the two, a blank between: "Varnhelm Sentovar"
 
-std::wstring company_name();          // "Company", default maker_name
-std::wstring product_name();          // "Product", default protection_name
-std::wstring product_version();       // "Version", default "1.0.41"
-std::wstring product_display_name();  // company, a blank, product
-std::wstring resources_directory();   // "resources" beside the executable
+std::wstring company_name();         // "Company", default maker_name
+std::wstring product_name();         // "Product", default protection_name
+std::wstring product_version();      // "Version", default "1.0.41"
+std::wstring product_display_name(); // company, a blank, product
+std::wstring resources_directory();  // "resources" beside the executable
 
 } // namespace general::windows

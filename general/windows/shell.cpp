@@ -41,8 +41,7 @@ com_ptr<IShellDispatch2> desktop_shell()
         return {};
     com_ptr<IServiceProvider> services = dispatch.query<IServiceProvider>(IID_IServiceProvider);
     com_ptr<IShellBrowser> browser;
-    if (!services ||
-        FAILED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, browser.put_void())))
+    if (!services || FAILED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, browser.put_void())))
         return {};
     com_ptr<IShellView> view;
     if (FAILED(browser->QueryActiveShellView(view.put())))
@@ -67,7 +66,7 @@ bool open_through_desktop_shell(const std::wstring& file)
     if (!shell)
         return false;
     const bstr name{file.c_str()};
-    variant arguments;  // VT_EMPTY: none
+    variant arguments; // VT_EMPTY: none
     variant folder;
     variant verb;
     verb.value.vt = VT_BSTR;

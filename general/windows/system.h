@@ -35,10 +35,10 @@ enum windows_version_code : int {
 struct version_facts {
     DWORD major = 0;
     DWORD minor = 0;
-    BYTE product_type = 0;      // VER_NT_WORKSTATION, ...
-    WORD suite_mask = 0;        // VER_SUITE_WH_SERVER, ...
-    int server_r2 = 0;          // GetSystemMetrics(SM_SERVERR2)
-    WORD processor_architecture = 0;  // PROCESSOR_ARCHITECTURE_*
+    BYTE product_type = 0;           // VER_NT_WORKSTATION, ...
+    WORD suite_mask = 0;             // VER_SUITE_WH_SERVER, ...
+    int server_r2 = 0;               // GetSystemMetrics(SM_SERVERR2)
+    WORD processor_architecture = 0; // PROCESSOR_ARCHITECTURE_*
 };
 int classify_windows_version(const version_facts& facts);
 

@@ -16,7 +16,8 @@
 namespace general::windows {
 
 // Returns null when the module is not loaded or does not export the name.
-template <typename Function> Function* system_function(const wchar_t* module_name, const char* function_name) noexcept
+template <typename Function>
+Function* system_function(const wchar_t* module_name, const char* function_name) noexcept
 {
     const HMODULE module = GetModuleHandleW(module_name);
     if (!module)

@@ -44,9 +44,21 @@ std::string narrow(UINT code_page, std::wstring_view text)
 
 } // namespace
 
-std::wstring to_wide(std::string_view text) { return widen(CP_ACP, text); }
-std::string to_narrow(std::wstring_view text) { return narrow(CP_ACP, text); }
-std::wstring utf8_to_wide(std::string_view text) { return widen(CP_UTF8, text); }
-std::string wide_to_utf8(std::wstring_view text) { return narrow(CP_UTF8, text); }
+std::wstring to_wide(std::string_view text)
+{
+    return widen(CP_ACP, text);
+}
+std::string to_narrow(std::wstring_view text)
+{
+    return narrow(CP_ACP, text);
+}
+std::wstring utf8_to_wide(std::string_view text)
+{
+    return widen(CP_UTF8, text);
+}
+std::string wide_to_utf8(std::wstring_view text)
+{
+    return narrow(CP_UTF8, text);
+}
 
 } // namespace general::windows

@@ -7,8 +7,8 @@
 
 namespace general::windows {
 
-std::wstring to_wide(std::string_view text);        // system ANSI code page
-std::string to_narrow(std::wstring_view text);      // system ANSI code page
+std::wstring to_wide(std::string_view text);   // system ANSI code page
+std::string to_narrow(std::wstring_view text); // system ANSI code page
 std::wstring utf8_to_wide(std::string_view text);
 std::string wide_to_utf8(std::wstring_view text);
 

@@ -24,14 +24,10 @@ int classify_6(const version_facts& facts)
 {
     const bool workstation = facts.product_type == VER_NT_WORKSTATION;
     switch (facts.minor) {
-    case 0:
-        return workstation ? version_vista : version_server_2008;
-    case 1:
-        return workstation ? version_7 : version_server_2008_r2;
-    case 2:
-        return workstation ? version_8 : version_server_2012;
-    default:
-        return version_other;
+    case 0: return workstation ? version_vista : version_server_2008;
+    case 1: return workstation ? version_7 : version_server_2008_r2;
+    case 2: return workstation ? version_8 : version_server_2012;
+    default: return version_other;
     }
 }
 

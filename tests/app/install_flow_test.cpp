@@ -49,8 +49,7 @@ struct simulated_dialog {
             hold = true;
             run(flow_.start(true, false, false));
             hold = false;
-        }
-        else if (token == "both-installed")
+        } else if (token == "both-installed")
             run(flow_.start(true, false, true));
         else if (token == "archiver")
             run(flow_.start(false, true, false));
@@ -66,7 +65,7 @@ struct simulated_dialog {
     {
         for (const effect& e : list) {
             if (ended)
-                return;  // the window is gone: nothing else happens
+                return; // the window is gone: nothing else happens
             switch (e.what) {
             case effect::show:
             case effect::show_new: pages.push_back(narrow(name_of(e.target))); break;
@@ -128,10 +127,10 @@ struct simulated_dialog {
 struct scenario {
     const char* name;
     launch_mode mode;
-    const char* inputs;  // blank-separated
-    const char* pages;   // every page shown, in order
-    int exit_code;       // -1: still running
-    std::vector<int> events = {};  // reported by the dialog itself
+    const char* inputs;           // blank-separated
+    const char* pages;            // every page shown, in order
+    int exit_code;                // -1: still running
+    std::vector<int> events = {}; // reported by the dialog itself
     int downloaders = 0;
     std::vector<std::string> choices = {};
 };
@@ -217,9 +216,9 @@ TEST(install_flow, flags_and_prompts_follow_the_leave_pages)
 TEST(install_flow, every_leave_request_and_download_start_sends_the_events)
 {
     simulated_dialog dialog(install);
-    dialog.input("quit");       // to the cancel page
-    dialog.input("start0");     // back
-    dialog.input("archiver");   // a download starts
+    dialog.input("quit");     // to the cancel page
+    dialog.input("start0");   // back
+    dialog.input("archiver"); // a download starts
     EXPECT_EQ(2, dialog.sends);
     dialog.input("done");
     EXPECT_NE(std::find(dialog.notes.begin(), dialog.notes.end(), "post_install_actions"), dialog.notes.end());

@@ -19,8 +19,8 @@ bool is_loopback(const std::wstring& host)
     std::wstring lower;
     for (const wchar_t c : host)
         lower += static_cast<wchar_t>(std::towlower(c));
-    return lower == L"localhost" || lower.ends_with(L".localhost") || lower.starts_with(L"127.") ||
-           lower == L"[::1]" || lower == L"::1" || lower.starts_with(L"0.") || lower.empty();
+    return lower == L"localhost" || lower.ends_with(L".localhost") || lower.starts_with(L"127.") || lower == L"[::1]" ||
+           lower == L"::1" || lower.starts_with(L"0.") || lower.empty();
 }
 
 // Every address the shipped program may reach or open.

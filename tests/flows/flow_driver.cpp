@@ -217,8 +217,7 @@ installer_run::installer_run(const std::filesystem::path& program, const std::ws
     PROCESS_INFORMATION info{};
     if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                         environment.data(), nullptr, &startup, &info))
-        throw std::runtime_error("could not start " + utf8(command_line) + ": error " +
-                                 std::to_string(GetLastError()));
+        throw std::runtime_error("could not start " + utf8(command_line) + ": error " + std::to_string(GetLastError()));
     general::windows::unique_handle thread{info.hThread};
     process_ = general::windows::unique_handle{info.hProcess};
     id_ = info.dwProcessId;
@@ -336,9 +335,10 @@ void installer_run::keep_answering(std::chrono::milliseconds duration, std::chro
         const auto sent = clock::now();
         if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(bound.count()), &answer) &&
             IsWindow(window))
-            fail("the window did not answer within " + seconds(bound) + " after " +
-                 std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(sent - (end - duration)).count()) +
-                 " ms");
+            fail(
+                "the window did not answer within " + seconds(bound) + " after " +
+                std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(sent - (end - duration)).count()) +
+                " ms");
         std::this_thread::sleep_for(50ms);
     }
 }

@@ -34,8 +34,8 @@ using namespace std::chrono_literals;
 
 struct step {
     enum kind { page, press, choose, box, cancel_command, pause, shows, answering } what;
-    std::wstring name; // the page's key, or the message box's caption
-    int control = 0;   // the button or radio button, or the box's answer
+    std::wstring name;      // the page's key, or the message box's caption
+    int control = 0;        // the button or radio button, or the box's answer
     std::wstring text = {}; // part of the box's text
     std::chrono::seconds bound = 60s;
 };
@@ -109,7 +109,7 @@ struct scenario {
     std::vector<key_state> keys;
     std::vector<log_check> log;
     std::chrono::seconds exit_bound = 60s; // from the last step to the end of the run
-    int reports_held = 0; // the statistics stand-in holds this many reports unanswered first
+    int reports_held = 0;                  // the statistics stand-in holds this many reports unanswered first
 };
 
 void PrintTo(const scenario& s, std::ostream* out)
@@ -121,20 +121,13 @@ std::string describe(const step& s)
 {
     const std::string name = general::windows::wide_to_utf8(s.name);
     switch (s.what) {
-    case step::page:
-        return "wait for page \"" + name + "\"";
-    case step::press:
-        return "press control " + std::to_string(s.control);
-    case step::choose:
-        return "choose control " + std::to_string(s.control);
-    case step::box:
-        return "answer " + std::to_string(s.control) + " to the box \"" + name + "\"";
-    case step::cancel_command:
-        return "Cancel command";
-    case step::pause:
-        return "pause";
-    case step::answering:
-        return "the window keeps answering";
+    case step::page: return "wait for page \"" + name + "\"";
+    case step::press: return "press control " + std::to_string(s.control);
+    case step::choose: return "choose control " + std::to_string(s.control);
+    case step::box: return "answer " + std::to_string(s.control) + " to the box \"" + name + "\"";
+    case step::cancel_command: return "Cancel command";
+    case step::pause: return "pause";
+    case step::answering: return "the window keeps answering";
     case step::shows:
         return "wait for control " + std::to_string(s.control) + " to show \"" +
                general::windows::wide_to_utf8(s.text) + "\"";
@@ -145,31 +138,17 @@ std::string describe(const step& s)
 void perform(flows::installer_run& run, const step& s)
 {
     switch (s.what) {
-    case step::page:
-        run.wait_page(s.name, s.bound);
-        break;
-    case step::press:
-        run.press(s.control);
-        break;
-    case step::choose:
-        run.choose(s.control, s.bound);
-        break;
+    case step::page: run.wait_page(s.name, s.bound); break;
+    case step::press: run.press(s.control); break;
+    case step::choose: run.choose(s.control, s.bound); break;
     case step::box:
         if (const auto text = run.answer_box(s.name, s.control, s.bound); text.find(s.text) == std::wstring::npos)
             throw std::runtime_error("the box said \"" + general::windows::wide_to_utf8(text) + "\"");
         break;
-    case step::cancel_command:
-        run.dialog_cancel(s.bound);
-        break;
-    case step::pause:
-        std::this_thread::sleep_for(s.bound);
-        break;
-    case step::shows:
-        run.wait_text(s.control, s.text, s.bound);
-        break;
-    case step::answering:
-        run.keep_answering(s.bound, 2s);
-        break;
+    case step::cancel_command: run.dialog_cancel(s.bound); break;
+    case step::pause: std::this_thread::sleep_for(s.bound); break;
+    case step::shows: run.wait_text(s.control, s.text, s.bound); break;
+    case step::answering: run.keep_answering(s.bound, 2s); break;
     }
 }
 
@@ -436,8 +415,8 @@ TEST_P(flow, ends_as_the_user_chose)
         }
     }
     const auto code = run.wait_exit(s.exit_bound);
-    ASSERT_TRUE(code.has_value()) << "the run did not end within " << s.exit_bound.count()
-                                  << " s of the last step; " << run.describe() << "\nlog:\n"
+    ASSERT_TRUE(code.has_value()) << "the run did not end within " << s.exit_bound.count() << " s of the last step; "
+                                  << run.describe() << "\nlog:\n"
                                   << flows::log_tail(temp.path());
     EXPECT_EQ(*code, s.exit_code);
     EXPECT_EQ(flows::events_since(watermark), s.events);

@@ -35,8 +35,8 @@ protected:
 // meet it.
 TEST(installer_under_test, is_signed_by_the_test_signer)
 {
-    const general::windows::unique_file file{CreateFileW(flows::installer_path().c_str(), GENERIC_READ,
-                                                         FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)};
+    const general::windows::unique_file file{CreateFileW(flows::installer_path().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                         nullptr, OPEN_EXISTING, 0, nullptr)};
     ASSERT_TRUE(file) << "cannot open the installer under test";
     const auto check = general::windows::check_file_signature(file.get(), flows::installer_path());
     EXPECT_EQ(check.status, 0) << "the installer under test is not validly signed";

@@ -165,15 +165,9 @@ TEST_P(installer_run, shows_its_window_and_ends_with_the_exit_code_of_its_mode)
     HWND window = wait_for_window(c.title, child.id);
     ASSERT_NE(nullptr, window) << "no window appeared";
     switch (c.how) {
-    case closing::cancel_command:
-        PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        break;
-    case closing::close_box:
-        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        break;
-    case closing::escape_key:
-        PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-        break;
+    case closing::cancel_command: PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); break;
+    case closing::close_box: PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case closing::escape_key: PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001); break;
     case closing::leave_through_cancel_page: {
         ASSERT_NE(nullptr, wait_for_page(window, L"start"));
         PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);

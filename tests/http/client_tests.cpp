@@ -61,11 +61,11 @@ std::string failure_of(Action action)
     return {};
 }
 
-std::vector<std::uint8_t> fetch(std::uint16_t port, const std::wstring& path, http::request_observer* observer = nullptr,
-                                bool use_tls12 = true)
+std::vector<std::uint8_t> fetch(std::uint16_t port, const std::wstring& path,
+                                http::request_observer* observer = nullptr, bool use_tls12 = true)
 {
-    const bool secure = port != testbed::download_http_port && port != testbed::update_http_port &&
-                        port != testbed::closed_port;
+    const bool secure =
+        port != testbed::download_http_port && port != testbed::update_http_port && port != testbed::closed_port;
     http::session session{agent, use_tls12};
     http::connection connection{session, testbed::host, port};
     return http::get(connection, path, observer, secure);
@@ -140,9 +140,14 @@ TEST(http_read_pacer, asks_for_more_than_is_waiting_only_while_the_data_keeps_ah
     const case_ cases[] = {
         {"the first read takes what is waiting", {{full, 0, 0, quick, true, full}}},
         {"quick full reads double up to the largest",
-         {{full, 0, 0, 0, true, full}, {full, 0, 0, 0, true, 16384}, {full, 0, 0, 0, true, 32768},
-          {full, 0, 0, 0, true, 65536}, {full, 0, 0, 0, true, 131072}, {full, 0, 0, 0, true, 262144},
-          {full, 0, 0, 0, true, 524288}, {full, 0, 0, 0, true, pacer::largest},
+         {{full, 0, 0, 0, true, full},
+          {full, 0, 0, 0, true, 16384},
+          {full, 0, 0, 0, true, 32768},
+          {full, 0, 0, 0, true, 65536},
+          {full, 0, 0, 0, true, 131072},
+          {full, 0, 0, 0, true, 262144},
+          {full, 0, 0, 0, true, 524288},
+          {full, 0, 0, 0, true, pacer::largest},
           {full, 0, 0, 0, true, pacer::largest}}},
         {"a slow read halves the next",
          {{full, 0, 0, 0, true, full}, {full, 0, 0, slow, true, 16384}, {full, 0, 0, 0, true, full}}},
@@ -256,14 +261,15 @@ TEST(http_send, an_empty_body_sends_no_content_type)
 TEST(http_get, a_connection_reset_in_the_body_fails_the_read)
 {
     recording_observer observer;
-    const auto text = failure_of([&] { fetch(testbed::download_http_port, L"/fault/reset/generated/400000", &observer); });
+    const auto text =
+        failure_of([&] { fetch(testbed::download_http_port, L"/fault/reset/generated/400000", &observer); });
     // Whether the reset meets the client in a read or while it waits for more
     // data is a matter of timing; either way it is the body's read that fails,
     // with the connection's reset (in words, or its number where Wine has none).
     const bool in_the_body = text.rfind("downloading failed failed with error [", 0) == 0 ||
                              text.rfind("http request query failed with error [", 0) == 0;
-    const bool reset = text.ends_with("[The connection with the server has been reset or terminated]") ||
-                       text.ends_with("[10054]");
+    const bool reset =
+        text.ends_with("[The connection with the server has been reset or terminated]") || text.ends_with("[10054]");
     EXPECT_TRUE(in_the_body && reset) << text;
     EXPECT_EQ(observer.lengths, std::vector<std::int64_t>{400000});
     EXPECT_LT(observer.received(), 400000);
@@ -273,8 +279,10 @@ TEST(http_get, a_body_cut_short_is_a_failure_not_a_short_file)
 {
     // The server closes in an orderly way after half the announced body.
     recording_observer observer;
-    const auto text = failure_of([&] { fetch(testbed::download_https_port, L"/fault/truncate/generated/400000", &observer); });
-    EXPECT_EQ(text, "downloading failed failed with error [The connection with the server has been reset or terminated]");
+    const auto text =
+        failure_of([&] { fetch(testbed::download_https_port, L"/fault/truncate/generated/400000", &observer); });
+    EXPECT_EQ(text,
+              "downloading failed failed with error [The connection with the server has been reset or terminated]");
     EXPECT_EQ(observer.lengths, std::vector<std::int64_t>{400000});
 }
 
@@ -316,8 +324,10 @@ TEST(http_tls, a_server_from_the_trusted_ca_is_accepted)
 bool is_refused_certificate(const std::string& text)
 {
     return text == "send http request failed with error [12157]" ||
-           text == "send http request failed with error [One or more errors were found in the Secure Sockets Layer (SSL) certificate sent by the server]" ||
-           text == "receive http request failed with error [One or more errors were found in the Secure Sockets Layer (SSL) certificate sent by the server]";
+           text == "send http request failed with error [One or more errors were found in the Secure Sockets Layer "
+                   "(SSL) certificate sent by the server]" ||
+           text == "receive http request failed with error [One or more errors were found in the Secure Sockets Layer "
+                   "(SSL) certificate sent by the server]";
 }
 
 TEST(http_tls, a_certificate_from_an_unknown_ca_is_refused)
@@ -366,7 +376,6 @@ TEST(http_tls, a_tls12_session_negotiates_tls12_or_newer)
         << echo;
 }
 
-
 // A body over the request's limit fails as soon as it is seen, announced or not,
 // so a reply that never ends cannot take the memory; one at the limit passes.
 TEST(http_get, a_body_over_the_limit_fails_with_or_without_a_length)
@@ -376,8 +385,8 @@ TEST(http_get, a_body_over_the_limit_fails_with_or_without_a_length)
         http::connection connection{session, testbed::host, testbed::download_http_port};
         return http::get(connection, path, nullptr, false, limit);
     };
-    for (const wchar_t* path : {L"/generated/100000", L"/fault/no-length/generated/100000",
-                                L"/fault/chunked/generated/100000"}) {
+    for (const wchar_t* path :
+         {L"/generated/100000", L"/fault/no-length/generated/100000", L"/fault/chunked/generated/100000"}) {
         EXPECT_EQ(failure_of([&] { fetch_limited(path, 99999); }), "http response body larger than 99999 bytes")
             << path;
         EXPECT_EQ(fetch_limited(path, 100000).size(), 100000u) << path;

@@ -78,7 +78,8 @@ public:
     void skip(std::size_t n) { at_ += n; }
 
 private:
-    template <typename T> T take(std::size_t n, T value)
+    template <typename T>
+    T take(std::size_t n, T value)
     {
         at_ += n;
         return value;

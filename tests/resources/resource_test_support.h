@@ -17,7 +17,10 @@
 
 namespace resource_tests {
 
-inline HMODULE self() { return GetModuleHandleW(nullptr); }
+inline HMODULE self()
+{
+    return GetModuleHandleW(nullptr);
+}
 
 inline std::string bytes_of(std::uint16_t id, const std::wstring& type)
 {
@@ -44,8 +47,8 @@ using com_ptr = std::unique_ptr<T, com_release>;
 
 inline std::uint16_t read16(const std::string& b, std::size_t at)
 {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(b.at(at)) |
-                                      static_cast<unsigned char>(b.at(at + 1)) << 8);
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(b.at(at)) | static_cast<unsigned char>(b.at(at + 1))
+                                                                                 << 8);
 }
 inline std::uint32_t read32(const std::string& b, std::size_t at)
 {

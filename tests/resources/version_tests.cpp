@@ -87,8 +87,7 @@ TEST(manifest, asks_for_administrator_rights_common_controls_6_and_two_systems)
     const auto& assembly = doc.get_child("assembly");
     EXPECT_EQ(assembly.get<std::string>("<xmlattr>.manifestVersion", ""), "1.0");
 
-    const auto& level =
-        assembly.get_child("trustInfo.security.requestedPrivileges.requestedExecutionLevel.<xmlattr>");
+    const auto& level = assembly.get_child("trustInfo.security.requestedPrivileges.requestedExecutionLevel.<xmlattr>");
     EXPECT_EQ(level.get<std::string>("level", ""), "requireAdministrator");
     EXPECT_EQ(level.get<std::string>("uiAccess", ""), "false");
 

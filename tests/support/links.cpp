@@ -17,7 +17,8 @@ namespace fs = std::filesystem;
 using unix_name_function = char*(CDECL*)(const wchar_t*);
 using dos_name_function = wchar_t*(CDECL*)(const char*);
 
-template <typename Function> Function wine_function(const char* name)
+template <typename Function>
+Function wine_function(const char* name)
 {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
 }

@@ -18,7 +18,8 @@ bool present(const std::filesystem::path& path);
 
 // Waits until `done` holds, at most about 10 s: what a Linux program does under
 // Wine shows up a moment later. Returns `done()` at the end.
-template <typename Condition> bool settle(Condition done)
+template <typename Condition>
+bool settle(Condition done)
 {
     for (int i = 0; i < 200 && !done(); ++i)
         Sleep(50);

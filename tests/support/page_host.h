@@ -20,7 +20,7 @@ struct host_message {
     UINT id = 0;
     WPARAM wparam = 0;
     LPARAM lparam = 0;
-    bool sent = false;  // false: posted
+    bool sent = false; // false: posted
 
     bool operator==(const host_message&) const = default;
 };
@@ -28,7 +28,7 @@ struct host_message {
 // Shorthands for expected sequences.
 host_message posted(UINT id, WPARAM wparam = 0, LPARAM lparam = 0);
 host_message sent(UINT id, WPARAM wparam = 0);
-host_message reported(int event);  // a posted statistics event
+host_message reported(int event); // a posted statistics event
 std::wstring describe(const std::vector<host_message>& messages);
 
 class page_host : public general::windows::ui::dialog {

@@ -13,8 +13,8 @@ scratch_folder::scratch_folder()
     static std::atomic<unsigned> counter{0};
     auto base = std::filesystem::temp_directory_path();
     for (;;) {
-        auto candidate = base / (L"qel-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                 std::to_wstring(counter++));
+        auto candidate =
+            base / (L"qel-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++));
         if (std::filesystem::create_directories(candidate)) {
             path_ = candidate;
             return;

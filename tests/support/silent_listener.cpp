@@ -31,7 +31,7 @@ struct winsock_user {
 
 silent_listener::silent_listener() : socket_(INVALID_SOCKET)
 {
-    static winsock_user winsock;  // once per process, ended at exit
+    static winsock_user winsock; // once per process, ended at exit
     const SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     if (listener == INVALID_SOCKET)
         fail("socket");

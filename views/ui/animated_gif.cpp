@@ -25,8 +25,8 @@ std::vector<std::uint32_t> frame_delays(Gdiplus::Bitmap& bitmap)
     // 64-bit cells keep the item header aligned.
     std::vector<std::uint64_t> buffer((size + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t));
     auto* item = reinterpret_cast<Gdiplus::PropertyItem*>(buffer.data());
-    if (bitmap.GetPropertyItem(PropertyTagFrameDelay, size, item) != Gdiplus::Ok ||
-        item->type != PropertyTagTypeLong || !item->value)
+    if (bitmap.GetPropertyItem(PropertyTagFrameDelay, size, item) != Gdiplus::Ok || item->type != PropertyTagTypeLong ||
+        !item->value)
         return {};
     // The values follow the header inside the same buffer; never read past it.
     const auto* begin = static_cast<const unsigned char*>(item->value);
@@ -105,11 +105,8 @@ bool animated_gif::handle_message(UINT message, WPARAM wparam, LPARAM, LRESULT& 
         paint();
         result = 0;
         return true;
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    default:
-        return false;
+    case WM_ERASEBKGND: result = 1; return true;
+    default: return false;
     }
 }
 

@@ -162,12 +162,8 @@ bool button::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
         paint(reinterpret_cast<HDC>(wparam));
         result = 0;
         return true;
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
-    case WM_UPDATEUISTATE:
-        result = 0;
-        return true;
+    case WM_ERASEBKGND: result = 1; return true;
+    case WM_UPDATEUISTATE: result = 0; return true;
     case WM_SETTEXT:
         // Keep the window text for screen readers without the standard button's
         // own repaint of it; ours follows.
@@ -189,7 +185,7 @@ bool button::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
             GetWindowRect(hwnd(), &window);
             set_pressed(PtInRect(&window, point) != FALSE);
         }
-        return false;  // the standard button follows the pointer too, for its click
+        return false; // the standard button follows the pointer too, for its click
     case WM_LBUTTONUP:
         // The standard processing sends BN_CLICKED when released inside.
         result = default_processing(message, wparam, lparam);
@@ -204,15 +200,14 @@ bool button::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&
     case WM_KEYUP:
         if (wparam == VK_SPACE)
             set_pressed(message == WM_KEYDOWN);
-        return false;  // the standard processing clicks on space up
+        return false; // the standard processing clicks on space up
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
         result = default_processing(message, wparam, lparam);
         repaint();
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

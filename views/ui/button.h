@@ -22,8 +22,8 @@ namespace general::ui {
 
 struct button_colors {
     COLORREF normal = 0;
-    COLORREF selected = 0;  // while pressed, or checked when the button toggles
-    COLORREF active = 0;    // hovered, in hover mode only (never used here)
+    COLORREF selected = 0; // while pressed, or checked when the button toggles
+    COLORREF active = 0;   // hovered, in hover mode only (never used here)
     COLORREF disabled = 0;
 };
 
@@ -32,7 +32,7 @@ struct button_state {
     bool pressed = false;
     bool toggle = false;
     bool checked = false;
-    bool hovered = false;  // hover mode on and the mouse over the button
+    bool hovered = false; // hover mode on and the mouse over the button
 };
 
 // The colour of the text in `state`: disabled always wins, then pressed (or

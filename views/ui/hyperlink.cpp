@@ -181,8 +181,7 @@ void hyperlink::set_room(int width)
 {
     if (!hwnd() || label_.empty())
         return;
-    const LOGFONTW chosen =
-        fitting_font(wanted_font_, label_, DT_SINGLELINE, {std::max(1, width - 2), 1 << 16});
+    const LOGFONTW chosen = fitting_font(wanted_font_, label_, DT_SINGLELINE, {std::max(1, width - 2), 1 << 16});
     font_.reset(CreateFontIndirectW(&chosen));
     reduced_ = chosen.lfHeight != wanted_font_.lfHeight;
     fit_to_label();
@@ -204,7 +203,7 @@ bool hyperlink::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESU
         result = 0;
         return true;
     case WM_ERASEBKGND:
-        result = 1;  // the paint fills the background itself, without flicker
+        result = 1; // the paint fills the background itself, without flicker
         return true;
     case WM_SETTEXT:
         // The static control would draw its own text at once; keep only the text.
@@ -245,7 +244,7 @@ bool hyperlink::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESU
     case WM_KEYDOWN:
         if (!is_click_key(wparam))
             return false;
-        if (!(lparam & (1 << 30)))  // a held key clicks once
+        if (!(lparam & (1 << 30))) // a held key clicks once
             click();
         result = 0;
         return true;
@@ -273,14 +272,9 @@ bool hyperlink::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESU
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE:
-    case WM_UPDATEUISTATE:
-        InvalidateRect(hwnd(), nullptr, TRUE);
-        return false;
-    case WM_NCDESTROY:
-        tooltip_.reset();
-        return false;
-    default:
-        return false;
+    case WM_UPDATEUISTATE: InvalidateRect(hwnd(), nullptr, TRUE); return false;
+    case WM_NCDESTROY: tooltip_.reset(); return false;
+    default: return false;
     }
 }
 

@@ -35,7 +35,7 @@ public:
 
 private:
     std::unique_ptr<general::windows::resource::global_mem_handler> memory_;
-    std::unique_ptr<Gdiplus::Bitmap> bitmap_;  // declared after memory_, so destroyed before it
+    std::unique_ptr<Gdiplus::Bitmap> bitmap_; // declared after memory_, so destroyed before it
 };
 
 } // namespace general::ui

@@ -62,8 +62,8 @@ int text_width(HFONT font, const std::wstring& text)
 void fill_with_page_background(HWND control, HDC dc, const RECT& area)
 {
     HWND parent = GetParent(control);
-    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(parent ? parent : control, WM_CTLCOLORSTATIC,
-                                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        parent ? parent : control, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     FillRect(dc, &area, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -119,9 +119,7 @@ bool label::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
         paint();
         result = 0;
         return true;
-    case WM_ERASEBKGND:
-        result = 1;
-        return true;
+    case WM_ERASEBKGND: result = 1; return true;
     case WM_SETTEXT:
     case WM_ENABLE:
         // The static control paints its own text straight away on these, over
@@ -129,8 +127,7 @@ bool label::handle_message(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& 
         result = DefWindowProcW(hwnd(), message, wparam, lparam);
         InvalidateRect(hwnd(), nullptr, FALSE);
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

@@ -31,8 +31,7 @@ bool text_fits(HFONT font, const std::wstring& text, UINT format, SIZE room)
     return measured.bottom <= room.cy && measured.right <= room.cx;
 }
 
-LOGFONTW fitting_font(const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room,
-                      double smallest_share)
+LOGFONTW fitting_font(const LOGFONTW& wanted, const std::wstring& text, UINT format, SIZE room, double smallest_share)
 {
     const HDC dc = measuring_dc();
     const int pixels_per_inch = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;

@@ -27,10 +27,8 @@ bool returns_result_directly(UINT message)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORMSGBOX:
     case WM_QUERYDRAGICON:
-    case WM_VKEYTOITEM:
-        return true;
-    default:
-        return false;
+    case WM_VKEYTOITEM: return true;
+    default: return false;
     }
 }
 
@@ -71,7 +69,7 @@ INT_PTR CALLBACK dialog::dialog_proc(HWND window, UINT message, WPARAM wparam, L
     }
     auto* self = reinterpret_cast<dialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!self)
-        return FALSE;  // messages before WM_INITDIALOG (WM_SETFONT) take the default
+        return FALSE; // messages before WM_INITDIALOG (WM_SETFONT) take the default
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, DWLP_USER, 0);
         const INT_PTR answer = self->dispatch(message, wparam, lparam);

@@ -39,10 +39,22 @@ private:
 
 } // namespace
 
-void message_loop::add_message_filter(message_filter* filter) { add_once(filters_, filter); }
-void message_loop::remove_message_filter(message_filter* filter) { remove_item(filters_, filter); }
-void message_loop::add_idle_handler(idle_handler* handler) { add_once(idle_handlers_, handler); }
-void message_loop::remove_idle_handler(idle_handler* handler) { remove_item(idle_handlers_, handler); }
+void message_loop::add_message_filter(message_filter* filter)
+{
+    add_once(filters_, filter);
+}
+void message_loop::remove_message_filter(message_filter* filter)
+{
+    remove_item(filters_, filter);
+}
+void message_loop::add_idle_handler(idle_handler* handler)
+{
+    add_once(idle_handlers_, handler);
+}
+void message_loop::remove_idle_handler(idle_handler* handler)
+{
+    remove_item(idle_handlers_, handler);
+}
 
 bool message_loop::pre_translate_message(MSG& message)
 {
@@ -69,10 +81,9 @@ bool message_loop::is_idle_message(const MSG& message)
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
     case WM_PAINT:
-    case 0x0118:  // WM_SYSTIMER, the caret blink timer
+    case 0x0118: // WM_SYSTIMER, the caret blink timer
         return false;
-    default:
-        return true;
+    default: return true;
     }
 }
 
@@ -107,8 +118,14 @@ app_module& app_module::instance()
     return module;
 }
 
-app_module::app_module() { InitializeCriticalSection(&lock_); }
-app_module::~app_module() { DeleteCriticalSection(&lock_); }
+app_module::app_module()
+{
+    InitializeCriticalSection(&lock_);
+}
+app_module::~app_module()
+{
+    DeleteCriticalSection(&lock_);
+}
 
 void app_module::init()
 {

@@ -60,11 +60,11 @@ class app_module {
 public:
     static app_module& instance();
 
-    void init();   // records the calling thread as the main thread
-    void term();   // forgets every loop
+    void init(); // records the calling thread as the main thread
+    void term(); // forgets every loop
 
-    bool add_message_loop(message_loop* loop);  // for the calling thread
-    bool remove_message_loop();                 // of the calling thread
+    bool add_message_loop(message_loop* loop); // for the calling thread
+    bool remove_message_loop();                // of the calling thread
     message_loop* get_message_loop(DWORD thread_id = GetCurrentThreadId());
     DWORD main_thread_id() const { return main_thread_id_; }
 

@@ -35,8 +35,8 @@ LRESULT subclassed_window::default_processing(UINT message, WPARAM wparam, LPARA
     return DefSubclassProc(hwnd_, message, wparam, lparam);
 }
 
-LRESULT CALLBACK subclassed_window::subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                                  UINT_PTR, DWORD_PTR data)
+LRESULT CALLBACK subclassed_window::subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                                  DWORD_PTR data)
 {
     auto* self = reinterpret_cast<subclassed_window*>(data);
     LRESULT result = 0;

@@ -28,8 +28,8 @@ protected:
     LRESULT default_processing(UINT message, WPARAM wparam, LPARAM lparam);
 
 private:
-    static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
-                                          UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK subclass_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                          DWORD_PTR data);
     HWND hwnd_ = nullptr;
 };
 

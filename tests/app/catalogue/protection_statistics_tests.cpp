@@ -109,7 +109,8 @@ TEST(protection_statistics_reader, refuses_what_an_int_cannot_hold)
 
 TEST(protection_statistics_reader, a_hostile_reply_is_refused_before_parsing)
 {
-    for (const std::string& body : {std::string(20000, '{'), R"({"result":{"total":1,"x":")" + std::string(70000, 'x') + "\"}}"}) {
+    for (const std::string& body :
+         {std::string(20000, '{'), R"({"result":{"total":1,"x":")" + std::string(70000, 'x') + "\"}}"}) {
         protection_counters counters;
         EXPECT_THROW(read_protection_statistics(body, counters), std::runtime_error);
         EXPECT_EQ(counters.total, protection_counters{}.total);

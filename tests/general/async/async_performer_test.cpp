@@ -67,7 +67,7 @@ TEST(async_performer, destroying_an_idle_performer_is_prompt_and_leaves_no_threa
     const auto started = std::chrono::steady_clock::now();
     {
         general::async_performer performer(true);
-        std::this_thread::sleep_for(20ms);  // let the pool thread reach its wait
+        std::this_thread::sleep_for(20ms); // let the pool thread reach its wait
         EXPECT_EQ(before + 1, thread_count_of_this_process());
     }
     EXPECT_LT(std::chrono::steady_clock::now() - started, 2s);

@@ -30,12 +30,12 @@ TEST(nesting, json_counts_arrays_and_objects_outside_strings)
     const row rows[] = {
         {R"({"result":{"total":1}})", 2, false},
         {R"({"result":{"total":[1]}})", 2, true},
-        {R"(["[[[[", "{{{{"])", 1, false},            // brackets inside strings
-        {R"(["\"[[[["])", 1, false},                    // an escaped quote does not end the string
-        {R"(]]]]]][[)", 2, false},                      // closers without openers never go below zero
+        {R"(["[[[[", "{{{{"])", 1, false}, // brackets inside strings
+        {R"(["\"[[[["])", 1, false},       // an escaped quote does not end the string
+        {R"(]]]]]][[)", 2, false},         // closers without openers never go below zero
         {repeated("[", 257), 256, true},
         {repeated("[", 256) + repeated("]", 256), 256, false},
-        {repeated("[1],", 10000), 1, false},           // long but flat
+        {repeated("[1],", 10000), 1, false}, // long but flat
         {"", 0, false},
     };
     for (const auto& r : rows)
@@ -54,11 +54,23 @@ TEST(nesting, xml_counts_elements_but_not_comments_sections_or_empty_elements)
         {L"<TS><context><message><source>x</source></message></context></TS>", 3, true},
         {L"<a><b/><b/><b/></a>", 1, false},
         {L"<a><!-- <b><c><d> --><![CDATA[<b><c><d>]]><?pi <b><c> ?></a>", 1, false},
-        {L"<a title=\"x>y\" other='<b>'><b/></a>", 1, false},  // '>' and '<' inside attribute values
+        {L"<a title=\"x>y\" other='<b>'><b/></a>", 1, false}, // '>' and '<' inside attribute values
         {L"<a title=\"/\">text</a>", 1, false},
         {std::wstring(300, L' ') + L"<a>", 0, true},
-        {[] { std::wstring t; for (int i = 0; i < 257; ++i) t += L"<e>"; return t; }(), 256, true},
-        {[] { std::wstring t; for (int i = 0; i < 5000; ++i) t += L"<e></e>"; return t; }(), 1, false},
+        {[] {
+             std::wstring t;
+             for (int i = 0; i < 257; ++i)
+                 t += L"<e>";
+             return t;
+         }(),
+         256, true},
+        {[] {
+             std::wstring t;
+             for (int i = 0; i < 5000; ++i)
+                 t += L"<e></e>";
+             return t;
+         }(),
+         1, false},
         {L"<", 0, true},
         {L"", 0, false},
     };

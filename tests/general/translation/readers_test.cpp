@@ -74,11 +74,11 @@ TEST(catalogue_reader, keeps_texts_exactly_and_decodes_references)
 // references the XML needs ("&#60;") and escaped ampersands keep their meaning.
 TEST(catalogue_reader, character_references_name_one_character_each)
 {
-    const context_table contexts = read_catalogue(ts(
-        L"<context><name>V</name>"
-        L"<message><source>a</source><translation>Instala&#231;&#xE3;o &#x1F600; &#60;b&#62;</translation></message>"
-        L"<message><source>b</source><translation>&amp;#233;</translation></message>"
-        L"</context>"));
+    const context_table contexts = read_catalogue(
+        ts(L"<context><name>V</name>"
+           L"<message><source>a</source><translation>Instala&#231;&#xE3;o &#x1F600; &#60;b&#62;</translation></message>"
+           L"<message><source>b</source><translation>&amp;#233;</translation></message>"
+           L"</context>"));
     const auto& messages = contexts.at(L"V");
     EXPECT_EQ(messages.at(L"a"), L"Instala\u00e7\u00e3o \U0001F600 <b>");
     EXPECT_EQ(messages.at(L"b"), L"&#233;");

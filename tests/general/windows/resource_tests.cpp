@@ -15,7 +15,10 @@ using general::windows::resource::handle;
 namespace {
 
 // The test executable embeds the installer's resource script.
-HMODULE self() { return GetModuleHandleW(nullptr); }
+HMODULE self()
+{
+    return GetModuleHandleW(nullptr);
+}
 
 void expect_not_found(std::uint16_t id, const std::wstring& type)
 {
@@ -138,9 +141,9 @@ TEST(resource_unpacked, passes_plain_bytes_and_refuses_a_broken_block)
     const std::string catalogue = unpacked(handle(self(), 210, L"TS").bytes());
     EXPECT_EQ(catalogue.rfind("<?xml", 0), 0u);
     EXPECT_LT(handle(self(), 210, L"TS").size(), catalogue.size()) << "stored smaller than it is";
-    for (const std::string& broken : {std::string("QELZ"), std::string("QELZ\x05\0\0\0", 8),
-                                     std::string("QELZ\x05\0\0\0\x02\xB0\0abc", 14),
-                                     std::string("QELZ\xFF\0\0\0\x03\x30\x61\x62", 12)}) {
+    for (const std::string& broken :
+         {std::string("QELZ"), std::string("QELZ\x05\0\0\0", 8), std::string("QELZ\x05\0\0\0\x02\xB0\0abc", 14),
+          std::string("QELZ\xFF\0\0\0\x03\x30\x61\x62", 12)}) {
         EXPECT_THROW(unpacked(broken), std::runtime_error) << broken.size();
     }
 }

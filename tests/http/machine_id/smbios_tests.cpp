@@ -197,6 +197,6 @@ TEST(hex_digits, two_lowercase_digits_per_byte)
 TEST(smbios_walk, strings_that_never_end_stop_the_walk_at_once)
 {
     smbios_table endless = {4, 4, 0, 0};
-    endless.resize(4 * 1024 * 1024, 4);  // structure after structure of type 4, no two zeros anywhere
+    endless.resize(4 * 1024 * 1024, 4); // structure after structure of type 4, no two zeros anywhere
     expect_out_of_range(endless);
 }

@@ -44,7 +44,7 @@ namespace {
 
 struct gallery_page {
     const wchar_t* file;
-    bool uninstall;  // shown by the uninstall companion, with its caption
+    bool uninstall; // shown by the uninstall companion, with its caption
     std::function<std::unique_ptr<base_view>()> make;
 };
 

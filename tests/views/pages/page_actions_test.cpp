@@ -21,7 +21,7 @@ namespace {
 struct action_case {
     const char* name;
     std::function<std::unique_ptr<base_view>()> make;
-    std::vector<int> clicks;  // buttons and radio buttons, in order; links get their command
+    std::vector<int> clicks; // buttons and radio buttons, in order; links get their command
     std::function<std::vector<host_message>()> expected;
     LRESULT post_cancel = 0;
     LRESULT post_fail = 0;
@@ -42,6 +42,8 @@ bool is_link(int control)
 // Addresses that open nothing, so the link cases start no browser.
 const link_addresses nowhere{};
 
+// One case a line, as a table reads.
+// clang-format off
 const action_case cases[] = {
     {"start: install both", make<start_view>(nowhere), {IDOK},
      [] { return std::vector{posted(messages::start, 1, 0), sent(messages::get_post_cancel), reported(1)}; }},
@@ -102,6 +104,7 @@ const action_case cases[] = {
      [] { return std::vector{reported(27), posted(messages::abort_uninstall)}; }},
     {"uninstalled: finish", make<uninstalled_view>(), {IDOK}, [] { return std::vector{posted(messages::uninstalled)}; }},
 };
+// clang-format on
 
 class page_actions : public page_test {
 protected:

@@ -149,8 +149,8 @@ TEST_F(page_content, the_process_page_moves_its_bar_only_for_a_known_whole)
         LPARAM whole;
         int position;
     };
-    for (const auto& s : {step{50, 200, 25}, step{0, 200, 25}, step{50, 0, 25}, step{199, 200, 99},
-                          step{200, 200, 100}, step{1, 3, 33}}) {
+    for (const auto& s : {step{50, 200, 25}, step{0, 200, 25}, step{50, 0, 25}, step{199, 200, 99}, step{200, 200, 100},
+                          step{1, 3, 33}}) {
         SetWindowLongPtrW(bar, GWL_STYLE, GetWindowLongPtrW(bar, GWL_STYLE) | PBS_MARQUEE);
         EXPECT_EQ(1, SendMessageW(page.hwnd(), messages::downloading_progress, s.part, s.whole));
         EXPECT_EQ(s.position, SendMessageW(bar, PBM_GETPOS, 0, 0)) << s.part << "/" << s.whole;
@@ -165,9 +165,8 @@ TEST(progress_position, takes_the_share_in_single_precision_and_stays_in_the_bar
         std::int32_t whole;
         std::optional<int> position;
     };
-    for (const auto& r : {row{50, 200, 25}, row{0, 200, std::nullopt}, row{50, 0, std::nullopt},
-                          row{1, 3, 33}, row{4000000000u, 1, 100}, row{5, -10, 0},
-                          row{16777217, 16777216, 100}, row{2, 3, 66}})
+    for (const auto& r : {row{50, 200, 25}, row{0, 200, std::nullopt}, row{50, 0, std::nullopt}, row{1, 3, 33},
+                          row{4000000000u, 1, 100}, row{5, -10, 0}, row{16777217, 16777216, 100}, row{2, 3, 66}})
         EXPECT_EQ(progress_position(r.part, r.whole), r.position) << r.part << "/" << r.whole;
 }
 
@@ -226,8 +225,8 @@ TEST(counter_format, reads_the_grouping_of_the_locale)
         const wchar_t* grouping;
         UINT value;
     };
-    for (const auto& r : {row{L"3;0", 3}, row{L"3;2;0", 32}, row{L"3", 30}, row{L"0;0", 0}, row{L"", 3},
-                          row{L"3;", 3}, row{L"x", 3}, row{L"12;0", 3}})
+    for (const auto& r : {row{L"3;0", 3}, row{L"3;2;0", 32}, row{L"3", 30}, row{L"0;0", 0}, row{L"", 3}, row{L"3;", 3},
+                          row{L"x", 3}, row{L"12;0", 3}})
         EXPECT_EQ(number_grouping(r.grouping), r.value) << r.grouping;
 }
 
@@ -312,10 +311,9 @@ TEST_F(page_content, the_licence_lines_keep_their_texts_apart)
         // Links are as wide as their text; the right-aligned "and" ends at its box.
         EXPECT_GE(box_of(window, IDC_AGREEMENT_LINK).right - box_of(window, IDC_AGREEMENT_LINK).left,
                   text_width(agreement->hwnd(), agreement->font(), agreement->label()));
-        const LONG and_left = box_of(window, IDC_AND_TEXT).right -
-                              text_width(and_text->hwnd(), and_text->font(), and_text->text());
+        const LONG and_left =
+            box_of(window, IDC_AND_TEXT).right - text_width(and_text->hwnd(), and_text->font(), and_text->text());
         EXPECT_LT(box_of(window, IDC_AGREEMENT_LINK).right, and_left) << page->name();
-        EXPECT_LT(box_of(window, IDC_AND_TEXT).right, box_of(window, IDC_PROTECTION_LICENCE_LINK).left)
-            << page->name();
+        EXPECT_LT(box_of(window, IDC_AND_TEXT).right, box_of(window, IDC_PROTECTION_LICENCE_LINK).left) << page->name();
     }
 }

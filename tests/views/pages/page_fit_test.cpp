@@ -79,9 +79,9 @@ std::vector<placed> texts_of(base_view& page, const page_layout& layout)
     for (const auto& item : layout.buttons)
         if (auto* button = page.button_at(item.control); button && shown(button->hwnd())) {
             const RECT area = button->text_area();
-            const bool fits = general::ui::text_fits(button->font(), button->text(),
-                                                     button->drawing_format() & ~DT_END_ELLIPSIS,
-                                                     {area.right - area.left, area.bottom - area.top});
+            const bool fits =
+                general::ui::text_fits(button->font(), button->text(), button->drawing_format() & ~DT_END_ELLIPSIS,
+                                       {area.right - area.left, area.bottom - area.top});
             found.push_back({item.control, box_in(window, button->hwnd()), fits, button->text()});
         }
     return found;

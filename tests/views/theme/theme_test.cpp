@@ -31,7 +31,8 @@ std::wstring embedded_theme()
     return general::windows::to_wide(resource.bytes());
 }
 
-template <typename Call> std::string error_of(Call call)
+template <typename Call>
+std::string error_of(Call call)
 {
     try {
         call();

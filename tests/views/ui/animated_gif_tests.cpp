@@ -46,7 +46,7 @@ TEST_F(animations, images_decode_move_and_refuse_what_is_no_image)
     EXPECT_FALSE(face);
     ASSERT_TRUE(moved);
     EXPECT_EQ(97u, moved.get()->GetWidth());
-    moved = embedded_image(130, L"PNG");  // the old bitmap must go before its memory
+    moved = embedded_image(130, L"PNG"); // the old bitmap must go before its memory
     EXPECT_EQ(239u, moved.get()->GetWidth());
 
     const std::string garbage = "this is certainly not an image file";
@@ -66,8 +66,12 @@ TEST_F(animations, images_decode_move_and_refuse_what_is_no_image)
 TEST(frame_interval, is_ten_times_the_delay_within_the_timer_limits)
 {
     const std::pair<std::uint32_t, UINT> rows[] = {
-        {0, USER_TIMER_MINIMUM}, {1, 10}, {5, 50}, {12, 120}, {100, 1000},
-        {std::numeric_limits<std::uint32_t>::max(), USER_TIMER_MAXIMUM}};  // no wrap-around
+        {0, USER_TIMER_MINIMUM},
+        {1, 10},
+        {5, 50},
+        {12, 120},
+        {100, 1000},
+        {std::numeric_limits<std::uint32_t>::max(), USER_TIMER_MAXIMUM}}; // no wrap-around
     for (const auto& [delay, interval] : rows)
         EXPECT_EQ(interval, general::ui::frame_interval_ms(delay)) << delay;
 }
@@ -79,7 +83,7 @@ TEST_F(animations, the_embedded_gif_walks_its_twelve_frames_and_wraps)
     EXPECT_EQ(12u, animation.delays().size());
     EXPECT_EQ(0, std::count(animation.delays().begin(), animation.delays().end(), 0u));
     EXPECT_FALSE(animation.started());
-    tick();  // before start a tick changes nothing
+    tick(); // before start a tick changes nothing
     EXPECT_EQ(0u, animation.next_frame());
     animation.start();
     ASSERT_TRUE(animation.started());
@@ -89,8 +93,8 @@ TEST_F(animations, the_embedded_gif_walks_its_twelve_frames_and_wraps)
         EXPECT_EQ((1 + k) % 12, animation.next_frame());
     }
     const UINT before = animation.next_frame();
-    tick(animated_gif::timer_id + 1);  // not our timer
-    animation.start();                 // already started: no restart
+    tick(animated_gif::timer_id + 1); // not our timer
+    animation.start();                // already started: no restart
     EXPECT_EQ(before, animation.next_frame());
     // The system's timer runs too, however long the frame lasts.
     const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -109,7 +113,7 @@ TEST_F(animations, still_and_replaced_images_never_run)
     animation.set_image(embedded_image(130, L"PNG"));
     EXPECT_TRUE(animation.delays().empty());
     EXPECT_FALSE(animation.started());
-    tick();  // a tick of the old timer still queued
+    tick(); // a tick of the old timer still queued
     animation.start();
     EXPECT_FALSE(animation.started());
     EXPECT_EQ(0u, animation.next_frame());
@@ -117,7 +121,7 @@ TEST_F(animations, still_and_replaced_images_never_run)
     EXPECT_EQ(0u, animation.frame_count());
     animation.start();
     EXPECT_FALSE(animation.started());
-    UpdateWindow(control);  // painting without an image
+    UpdateWindow(control); // painting without an image
 }
 
 TEST_F(animations, frames_are_composed_over_the_pages_static_background)
@@ -130,5 +134,5 @@ TEST_F(animations, frames_are_composed_over_the_pages_static_background)
             << corner.x << "," << corner.y;
     const picture shot = on_screen(page.get(), place);
     EXPECT_EQ(0, shot.count(GetSysColor(COLOR_BTNFACE)));
-    EXPECT_GT(static_cast<int>(shot.bits.size()) - shot.count(static_colour), 400);  // the spinner's ring
+    EXPECT_GT(static_cast<int>(shot.bits.size()) - shot.count(static_colour), 400); // the spinner's ring
 }

@@ -14,8 +14,8 @@ using namespace widget_tests;
 
 namespace {
 
-const RECT place{10, 10, 110, 40};  // 100 x 30
-const COLORREF green = RGB(0, 255, 0), red = RGB(255, 0, 0), cyan = RGB(0, 255, 255);  // normal, pressed, disabled
+const RECT place{10, 10, 110, 40};                                                    // 100 x 30
+const COLORREF green = RGB(0, 255, 0), red = RGB(255, 0, 0), cyan = RGB(0, 255, 255); // normal, pressed, disabled
 
 class buttons : public gdiplus_suite {
 protected:
@@ -48,9 +48,18 @@ struct step {
     LPARAM lparam;
     bool pressed;
 };
-step down(int x, int y) { return {WM_LBUTTONDOWN, MK_LBUTTON, at(x, y), true}; }
-step move(int x, int y, bool pressed) { return {WM_MOUSEMOVE, MK_LBUTTON, at(x, y), pressed}; }
-step up(int x, int y) { return {WM_LBUTTONUP, 0, at(x, y), false}; }
+step down(int x, int y)
+{
+    return {WM_LBUTTONDOWN, MK_LBUTTON, at(x, y), true};
+}
+step move(int x, int y, bool pressed)
+{
+    return {WM_MOUSEMOVE, MK_LBUTTON, at(x, y), pressed};
+}
+step up(int x, int y)
+{
+    return {WM_LBUTTONUP, 0, at(x, y), false};
+}
 
 } // namespace
 
@@ -59,8 +68,8 @@ TEST(button_colour, disabled_wins_then_pressed_then_hover_then_normal)
     // enabled, pressed, toggle, checked, hovered
     const std::pair<general::ui::button_state, COLORREF> rows[] = {
         {{true, false, false, false, false}, 1},  {{true, true, false, false, false}, 2},
-        {{true, false, true, true, false}, 2},    // a checked toggle looks pressed
-        {{true, false, false, true, false}, 1},   // checked without toggling: no change
+        {{true, false, true, true, false}, 2},  // a checked toggle looks pressed
+        {{true, false, false, true, false}, 1}, // checked without toggling: no change
         {{true, false, false, false, true}, 3},   {{true, true, false, false, true}, 2},
         {{false, false, false, false, false}, 4}, {{false, true, true, true, true}, 4}};
     for (const auto& [state, colour] : rows)
@@ -77,7 +86,7 @@ TEST_F(buttons, attach_makes_it_owner_drawn_once_and_the_check_message_sets_chec
     for (WPARAM value : {1, 1, 0, 7, 0}) {
         SendMessageW(control, messages::check, value, 0);
         EXPECT_EQ(value != 0, widget.checked());
-        EXPECT_EQ(green, widget.text_color());  // buttons here never toggle
+        EXPECT_EQ(green, widget.text_color()); // buttons here never toggle
     }
 }
 
@@ -89,7 +98,7 @@ TEST_F(buttons, input_gives_the_pressed_state_its_colour_and_clicks)
         const char* name;
         bool enabled;
         std::vector<step> steps;
-        long clicks;  // -1: not checked
+        long clicks; // -1: not checked
     };
     const row rows[] = {
         {"inside", true, {down(10, 10), up(10, 10)}, 1},
@@ -127,12 +136,13 @@ TEST_F(buttons, input_gives_the_pressed_state_its_colour_and_clicks)
 TEST_F(buttons, paints_face_and_text_inside_the_margins_and_alone_on_screen)
 {
     const picture blank = printed();
-    EXPECT_LT(blank.count(RGB(255, 0, 255)), 40);  // the face covers all but its rounded corners
+    EXPECT_LT(blank.count(RGB(255, 0, 255)), 40); // the face covers all but its rounded corners
     EXPECT_EQ(0, blank.count(green));
     widget.set_text(L"WWWWWWWWWWWWWWWWWWWW");
     EXPECT_EQ(L"WWWWWWWWWWWWWWWWWWWW", window_text(control));
     // What puts the button in a state, and the only text colour it may show then.
-    const std::pair<UINT, COLORREF> rows[] = {{0, green}, {WM_LBUTTONDOWN, red}, {WM_LBUTTONUP, green}, {WM_ENABLE, cyan}};
+    const std::pair<UINT, COLORREF> rows[] = {
+        {0, green}, {WM_LBUTTONDOWN, red}, {WM_LBUTTONUP, green}, {WM_ENABLE, cyan}};
     const int width = place.right - place.left;
     for (const auto& [message, shown] : rows) {
         SCOPED_TRACE(message);

@@ -64,12 +64,23 @@ LRESULT CALLBACK answer_ui_state(HWND window, UINT message, WPARAM wparam, LPARA
 TEST(anchor_colour, three_decimal_components_or_the_fallback)
 {
     const COLORREF fallback = RGB(1, 2, 3);
-    const std::pair<const wchar_t*, COLORREF> rows[] = {
-        {L"0,0,255", RGB(0, 0, 255)}, {L"128,0,128", RGB(128, 0, 128)}, {L"255,255,255", RGB(255, 255, 255)},
-        {L" 12 , 34 ,\t56 ", RGB(12, 34, 56)}, {L"007,08,9", RGB(7, 8, 9)}, {L"0,0", fallback},
-        {L"0,0,", fallback}, {L",0,0", fallback}, {L"1,2,3,4", fallback}, {L"256,0,0", fallback},
-        {L"0,0,1000", fallback}, {L"0,0,-1", fallback}, {L"a,b,c", fallback}, {L"0x10,0,0", fallback},
-        {L"1 2,3,4", fallback}, {L"", fallback}, {L" , , ", fallback}};
+    const std::pair<const wchar_t*, COLORREF> rows[] = {{L"0,0,255", RGB(0, 0, 255)},
+                                                        {L"128,0,128", RGB(128, 0, 128)},
+                                                        {L"255,255,255", RGB(255, 255, 255)},
+                                                        {L" 12 , 34 ,\t56 ", RGB(12, 34, 56)},
+                                                        {L"007,08,9", RGB(7, 8, 9)},
+                                                        {L"0,0", fallback},
+                                                        {L"0,0,", fallback},
+                                                        {L",0,0", fallback},
+                                                        {L"1,2,3,4", fallback},
+                                                        {L"256,0,0", fallback},
+                                                        {L"0,0,1000", fallback},
+                                                        {L"0,0,-1", fallback},
+                                                        {L"a,b,c", fallback},
+                                                        {L"0x10,0,0", fallback},
+                                                        {L"1 2,3,4", fallback},
+                                                        {L"", fallback},
+                                                        {L" , , ", fallback}};
     for (const auto& [text, colour] : rows)
         EXPECT_EQ(colour, general::ui::parse_anchor_color(text, fallback)) << text;
 }
@@ -98,11 +109,13 @@ TEST_F(links, mouse_and_keys_click_a_command_style_link_once)
     const auto up = [](int x, int y) { return MSG{nullptr, WM_LBUTTONUP, 0, at(x, y), 0, {}}; };
     const auto key = [](WPARAM key, LPARAM data) { return MSG{nullptr, WM_KEYDOWN, key, data, 0, {}}; };
     const std::pair<std::vector<MSG>, std::size_t> rows[] = {
-        {{down(5, 5), up(6, 6)}, 1},       {{down(5, 5), up(300, 5)}, 0},  // released outside
-        {{down(5, 5), up(5, 20)}, 0},      // released just past the bottom
-        {{up(5, 5)}, 0},                   // released without a press
-        {{key(VK_RETURN, 0x001C0001)}, 1}, {{key(VK_SPACE, 0x00390001)}, 1},
-        {{key(VK_SPACE, 0x40390001)}, 0},  // a held key repeating
+        {{down(5, 5), up(6, 6)}, 1},
+        {{down(5, 5), up(300, 5)}, 0}, // released outside
+        {{down(5, 5), up(5, 20)}, 0},  // released just past the bottom
+        {{up(5, 5)}, 0},               // released without a press
+        {{key(VK_RETURN, 0x001C0001)}, 1},
+        {{key(VK_SPACE, 0x00390001)}, 1},
+        {{key(VK_SPACE, 0x40390001)}, 0}, // a held key repeating
         {{key('A', 0x001E0001)}, 0}};
     const std::pair<WPARAM, LPARAM> click{MAKEWPARAM(1009, BN_CLICKED), reinterpret_cast<LPARAM>(control)};
     for (const auto& [input, clicks] : rows) {
@@ -111,7 +124,7 @@ TEST_F(links, mouse_and_keys_click_a_command_style_link_once)
             SendMessageW(control, message.message, message.wParam, message.lParam);
         host_window::pump();
         EXPECT_EQ(std::vector(clicks, click), page.commands) << input.back().message << " " << input.back().lParam;
-        EXPECT_FALSE(link.visited());  // the page decides what to open
+        EXPECT_FALSE(link.visited()); // the page decides what to open
         EXPECT_NE(control, GetCapture());
     }
     // Without asking, the dialog manager would turn Enter into the default button's click.
@@ -124,7 +137,7 @@ TEST_F(links, mouse_and_keys_click_a_command_style_link_once)
 
 TEST_F(links, visited_links_repaint_in_their_colour_over_the_pages_brush)
 {
-    write_text(L"Anchor Color Visited", L"255,0,0");  // read when attached
+    write_text(L"Anchor Color Visited", L"255,0,0"); // read when attached
     attach_command_link();
     picture shot = on_screen(page.get(), place);
     EXPECT_GT(shot.count(blue), 0);
@@ -146,7 +159,7 @@ TEST_F(links, a_left_aligned_link_takes_its_texts_width_keeping_its_left_edge)
     const RECT narrow{20, 60, 60, 80};
     struct row {
         DWORD style;
-        bool by_set_label;  // else by the template's text
+        bool by_set_label; // else by the template's text
         bool fits;
     };
     for (const row each : {row{SS_LEFT, false, true}, row{SS_LEFT, true, true}, row{SS_CENTER, true, false}}) {
@@ -198,7 +211,7 @@ TEST_F(links, attaches_once_and_label_and_address_reach_the_window_text_and_the_
     link.set_address(L"https://example.invalid/privacy");
     EXPECT_EQ(L"https://example.invalid/privacy", link.address());
     EXPECT_EQ(L"https://example.invalid/privacy", tooltip_text());
-    HWND tooltip = link.tooltip();  // goes with the control
+    HWND tooltip = link.tooltip(); // goes with the control
     ASSERT_TRUE(IsWindow(tooltip));
     DestroyWindow(control);
     EXPECT_FALSE(IsWindow(tooltip));

@@ -14,7 +14,7 @@ using general::ui::label;
 namespace {
 
 const COLORREF red = RGB(255, 0, 0);
-const RECT place{20, 30, 120, 60};  // 100 x 30
+const RECT place{20, 30, 120, 60}; // 100 x 30
 const UINT wrapped = DT_WORDBREAK | DT_VCENTER;
 
 class labels : public testing::Test {
@@ -41,10 +41,10 @@ TEST(label_centring, centres_the_measured_height_in_the_client)
         RECT client;
         int height, top;
     };
-    const row rows[] = {{{0, 0, 100, 40}, 20, 10}, {{0, 0, 100, 41}, 20, 10},  // drops the odd pixel
-                        {{0, 0, 100, 40}, 0, 20},  {{0, 0, 100, 40}, 40, 0},
-                        {{0, 0, 100, 20}, 41, -10},                            // taller: starts above
-                        {{0, 10, 100, 50}, 20, 10}};                           // the top counts
+    const row rows[] = {{{0, 0, 100, 40}, 20, 10},  {{0, 0, 100, 41}, 20, 10}, // drops the odd pixel
+                        {{0, 0, 100, 40}, 0, 20},   {{0, 0, 100, 40}, 40, 0},
+                        {{0, 0, 100, 20}, 41, -10},  // taller: starts above
+                        {{0, 10, 100, 50}, 20, 10}}; // the top counts
     for (const auto& each : rows)
         EXPECT_EQ(each.top, general::ui::centred_text_top(each.client, each.height)) << each.client.bottom;
 }
@@ -57,21 +57,19 @@ TEST_F(labels, single_lines_take_their_texts_width_and_others_keep_the_template_
     struct row {
         const wchar_t* text;
         UINT format;
-        int font_height;  // of settings given after the text; 0 for none
+        int font_height; // of settings given after the text; 0 for none
     };
     const UINT line = DT_SINGLELINE | DT_VCENTER;
-    const row rows[] = {{L"Hi", line, 0},
-                        {L"A much longer line of text than the template", line, 0},
-                        {L"Hi", line, -32},
-                        {L"Resized with its font", line, -32},
-                        {L"", line, 0},
-                        {L"A long text that wraps over several lines inside the label", wrapped, 0}};
+    const row rows[] = {
+        {L"Hi", line, 0},   {L"A much longer line of text than the template", line, 0},
+        {L"Hi", line, -32}, {L"Resized with its font", line, -32},
+        {L"", line, 0},     {L"A long text that wraps over several lines inside the label", wrapped, 0}};
     EXPECT_EQ(label::default_format, label{}.format());
     for (const auto& each : rows) {
         SCOPED_TRACE(each.text);
         label widget;
         HWND control = make(widget, place, each.format);
-        EXPECT_TRUE(GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT);  // the page shows around the text
+        EXPECT_TRUE(GetWindowLongPtrW(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT); // the page shows around the text
         EXPECT_FALSE(widget.attach(control));
         widget.set_text(each.text);
         if (each.font_height)
@@ -127,7 +125,7 @@ TEST_F(labels, the_static_control_never_paints_its_own_text)
 
 TEST_F(labels, wrapped_lines_are_centred_vertically)
 {
-    const RECT tall{20, 80, 220, 200};  // 200 x 120, far taller than two lines
+    const RECT tall{20, 80, 220, 200}; // 200 x 120, far taller than two lines
     make(text, tall, wrapped);
     text.set_text(L"Two short lines of text in the middle");
     const auto red_in_rows = [&](int from, int to) {

@@ -35,10 +35,17 @@ public:
     {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
-        const WNDCLASSW page_class{0, &procedure, 0, 0, GetModuleHandleW(nullptr), nullptr,
-                                   LoadCursorW(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE), nullptr,
+        const WNDCLASSW page_class{0,
+                                   &procedure,
+                                   0,
+                                   0,
+                                   GetModuleHandleW(nullptr),
+                                   nullptr,
+                                   LoadCursorW(nullptr, IDC_ARROW),
+                                   GetSysColorBrush(COLOR_BTNFACE),
+                                   nullptr,
                                    L"qel_widget_test_page"};
-        RegisterClassW(&page_class);  // fails harmlessly when already registered
+        RegisterClassW(&page_class); // fails harmlessly when already registered
         window_.reset(CreateWindowExW(0, page_class.lpszClassName, L"widget test page", WS_OVERLAPPEDWINDOW, 40, 40,
                                       480, 320, nullptr, nullptr, GetModuleHandleW(nullptr), this));
         if (!window_)
@@ -106,8 +113,12 @@ inline general::ui::image embedded_image(std::uint16_t id, const wchar_t* type)
 // disabled, red when selected.
 inline text_settings settings_with(COLORREF normal, int height = -16)
 {
-    return {{height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"}, -1, normal,
-            RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 0, 0)};
+    return {{height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial"},
+            -1,
+            normal,
+            RGB(255, 0, 255),
+            RGB(0, 255, 255),
+            RGB(255, 0, 0)};
 }
 
 inline LPARAM at(int x, int y)
@@ -125,7 +136,10 @@ inline RECT placement(HWND control)
 }
 
 // What widgets that fit their text keep of their template's place.
-inline auto left_top_bottom(const RECT& rect) { return std::tuple{rect.left, rect.top, rect.bottom}; }
+inline auto left_top_bottom(const RECT& rect)
+{
+    return std::tuple{rect.left, rect.top, rect.bottom};
+}
 
 inline int text_width(HWND window, HFONT font, const std::wstring& text)
 {
@@ -191,9 +205,8 @@ inline picture on_screen(HWND window, RECT area)
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HDC screen = GetDC(window);
     const int width = area.right - area.left, height = area.bottom - area.top;
-    picture shot = capture(width, height, 0, [&](HDC dc) {
-        BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    });
+    picture shot = capture(width, height, 0,
+                           [&](HDC dc) { BitBlt(dc, 0, 0, width, height, screen, area.left, area.top, SRCCOPY); });
     ReleaseDC(window, screen);
     return shot;
 }

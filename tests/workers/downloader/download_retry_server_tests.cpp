@@ -81,21 +81,25 @@ TEST_F(download_retry_server, passing_failures_are_tried_again_and_continued_whe
         {"reset four times", L"/fault/fail-{token}/4/fault/reset", false, 4, {"", "", "", ""}, 2.5},
         {"not found", L"/fault/fail-{token}/4/fault/404", false, 1, {""}, 0.1},
         {"busy with a short wait", L"/fault/fail-{token}/1/fault/retry-after/1/fault/503", true, 2, {"", ""}, 1.05},
-        {"file changed meanwhile", L"/fault/ranges/fault/changing/fault/fail-{token}/1/fault/reset", true, 2,
-         {"", "{half}"}, 1.55},
+        {"file changed meanwhile",
+         L"/fault/ranges/fault/changing/fault/fail-{token}/1/fault/reset",
+         true,
+         2,
+         {"", "{half}"},
+         1.55},
     };
     const auto size = fs::file_size(payload);
     int row = 0;
     for (const auto& each : cases) {
         SCOPED_TRACE(each.name);
         const std::wstring token = L"retry" + std::to_wstring(GetCurrentProcessId()) + L"x" + std::to_wstring(++row);
-        const auto url = testbed::url(false, testbed::download_http_port,
-                                      with_token(each.faults, token) + L"/win/qbx623x64.exe");
+        const auto url =
+            testbed::url(false, testbed::download_http_port, with_token(each.faults, token) + L"/win/qbx623x64.exe");
         test_support::captured_log log;
         test_support::posted_messages posted;
         {
-            products_downloader downloader{{{L"Quobex", url, L"", configuration::archiver_publisher()}},
-                                           posted.window(), temp.path().wstring()};
+            products_downloader downloader{
+                {{L"Quobex", url, L"", configuration::archiver_publisher()}}, posted.window(), temp.path().wstring()};
             ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 90s));
         }
         const auto all = posted.without(messages::downloading_progress);

@@ -23,10 +23,16 @@ TEST(download_retry, pauses_grow_unless_the_server_asks_for_a_short_one)
         const wchar_t* retry_after;
         std::chrono::milliseconds pause;
     } cases[] = {
-        {1, L"", 1s},  {2, L"", 2s},         {3, L"", 4s},
-        {1, L"3", 3s}, {2, L" 0 ", 0s},      {1, L"10", 10s},
+        {1, L"", 1s},
+        {2, L"", 2s},
+        {3, L"", 4s},
+        {1, L"3", 3s},
+        {2, L" 0 ", 0s},
+        {1, L"10", 10s},
         // Too long, not a number of seconds, or a date: the usual pause.
-        {1, L"11", 1s}, {2, L"-1", 2s},      {3, L"Wed, 21 Oct 2026 07:28:00 GMT", 4s},
+        {1, L"11", 1s},
+        {2, L"-1", 2s},
+        {3, L"Wed, 21 Oct 2026 07:28:00 GMT", 4s},
     };
     for (const auto& row : cases)
         EXPECT_EQ(download_retry::pause_after(row.attempt, row.retry_after), row.pause)

@@ -113,8 +113,10 @@ TEST_F(downloader_test, both_products_are_saved_whole_in_order_with_progress_aga
     for (const auto& entry : posted.only(messages::downloading_installation))
         EXPECT_EQ(entry.text, L"Downloading");
     // The HTTPS address with its own port was fetched over TLS from that port.
-    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
-    EXPECT_EQ(test_support::file_bytes(temp.path() / L"Sentovar.msi"), test_support::file_bytes(payloads / L"Sentovar.msi"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"),
+              test_support::file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"Sentovar.msi"),
+              test_support::file_bytes(payloads / L"Sentovar.msi"));
     expect_progress_of_one_file(progress_of(posted.all(), 0), fs::file_size(payloads / L"qbx623x64.exe"));
     expect_progress_of_one_file(progress_of(posted.all(), 1), fs::file_size(payloads / L"Sentovar.msi"));
     EXPECT_TRUE(log.contains(general::log::level_info, L"[downloader] processing " + archiver_url()));
@@ -127,7 +129,8 @@ TEST_F(downloader_test, without_an_announced_length_there_is_no_progress_but_the
     EXPECT_EQ(steps(), (std::vector<UINT>{messages::downloading_installation, messages::downloading_installation,
                                           messages::installations_downloaded}));
     EXPECT_EQ(posted.count(messages::downloading_progress), 0u);
-    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
+    EXPECT_EQ(test_support::file_bytes(temp.path() / L"qbx623x64.exe"),
+              test_support::file_bytes(payloads / L"qbx623x64.exe"));
 }
 
 TEST_F(downloader_test, a_404_for_the_archiver_posts_its_event_then_the_send_request_then_the_error)
@@ -298,7 +301,8 @@ TEST_F(downloader_test, a_run_in_a_private_folder_downloads_and_installs_there_a
             ASSERT_TRUE(posted.pump_until({messages::installations_downloaded, messages::downloading_error}, 60s));
         }
         EXPECT_EQ(steps().back(), messages::installations_downloaded);
-        EXPECT_EQ(test_support::file_bytes(folder_path / L"qbx623x64.exe"), test_support::file_bytes(payloads / L"qbx623x64.exe"));
+        EXPECT_EQ(test_support::file_bytes(folder_path / L"qbx623x64.exe"),
+                  test_support::file_bytes(payloads / L"qbx623x64.exe"));
         EXPECT_TRUE(fs::is_empty(temp.path()));
         {
             products_installer installer{{archiver(archiver_url())}, posted.window(), folder.path()};
@@ -334,7 +338,9 @@ TEST_F(downloader_test, a_hard_link_planted_at_the_download_path_is_replaced_not
     // Somebody aims the elevated download at another file by linking its name in
     // the user's temporary folder to it.
     const auto victim = temp.path() / L"victim.txt";
-    { std::ofstream(victim, std::ios::binary) << "keep me"; }
+    {
+        std::ofstream(victim, std::ios::binary) << "keep me";
+    }
     const auto planted = temp.path() / L"qbx623x64.exe";
     ASSERT_TRUE(CreateHardLinkW(planted.c_str(), victim.c_str(), nullptr));
 
@@ -387,8 +393,9 @@ TEST_F(downloader_test, destruction_aborts_the_file_in_progress_and_posts_nothin
         SCOPED_TRACE(secure);
         test_support::captured_log log;
         test_support::posted_messages each;
-        const auto url = secure ? archiver_url(L"/fault/slow/60000")
-                                : testbed::url(false, testbed::download_http_port, L"/fault/slow/60000/win/qbx623x64.exe");
+        const auto url = secure
+                             ? archiver_url(L"/fault/slow/60000")
+                             : testbed::url(false, testbed::download_http_port, L"/fault/slow/60000/win/qbx623x64.exe");
         std::optional<products_downloader> downloader;
         downloader.emplace(std::vector{archiver(url), protection(package_url())}, each.window(), temp.path().wstring());
         ASSERT_TRUE(each.pump_until({messages::downloading_installation}, 20s));
@@ -480,11 +487,11 @@ TEST(progress_coalescing, posts_once_a_percent_and_always_the_total_last)
         std::size_t messages;
         WPARAM first;
     } cases[] = {
-        {1000, 1, 101, 1},        // 0 % at the first byte, then every 10 bytes
-        {10, 1, 10, 1},           // each byte is 10 %
-        {1, 1, 1, 1},             // one byte: straight to the total
-        {100, 7, 15, 7},          // 7, 14, ... 98 %, then 100 % at the rest
-        {1000, 999, 2, 999},      // 99 %, then the last byte
+        {1000, 1, 101, 1},   // 0 % at the first byte, then every 10 bytes
+        {10, 1, 10, 1},      // each byte is 10 %
+        {1, 1, 1, 1},        // one byte: straight to the total
+        {100, 7, 15, 7},     // 7, 14, ... 98 %, then 100 % at the rest
+        {1000, 999, 2, 999}, // 99 %, then the last byte
         {8 * gib, 1 << 20, 101, 1 << 20},
     };
     for (const auto& each : cases) {

@@ -44,8 +44,9 @@ struct attack {
 
 bool write_over(const fs::path& path, const fs::path&)
 {
-    const unique_file file{CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr)};
+    const unique_file file{CreateFileW(path.c_str(), GENERIC_WRITE,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       0, nullptr)};
     if (!file)
         return false;
     const char junk[64] = "MZ not the signed program";
@@ -69,8 +70,9 @@ const attack attacks[] = {
     {L"delete it", [](const fs::path& path, const fs::path&) { return DeleteFileW(path.c_str()) != 0; }},
     {L"open it to delete on close",
      [](const fs::path& path, const fs::path&) {
-         const unique_file file{CreateFileW(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
+         const unique_file file{CreateFileW(path.c_str(), DELETE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr)};
          return static_cast<bool>(file);
      }},
 };
@@ -79,7 +81,8 @@ class held_file_test : public testing::Test, protected test_support::fake_archiv
 protected:
     int spares_ = 0;
 
-    fs::path downloaded(const fs::path& source = payloads / L"qbx623x64.exe", const std::wstring& name = L"qbx623x64.exe")
+    fs::path downloaded(const fs::path& source = payloads / L"qbx623x64.exe",
+                        const std::wstring& name = L"qbx623x64.exe")
     {
         const auto copy = temp.path() / name;
         fs::copy_file(source, copy, fs::copy_options::overwrite_existing);

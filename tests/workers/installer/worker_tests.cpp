@@ -64,8 +64,9 @@ protected:
 TEST_F(worker_test, runs_every_step_in_order_then_posts_the_completion_once)
 {
     {
-        workers::worker worker{owner, posted.window(), ends(), products({L"a", L"b", L"c"}),
-                               [this](const product_descriptor& product, std::stop_token) { ran.push_back(product.name); }};
+        workers::worker worker{
+            owner, posted.window(), ends(), products({L"a", L"b", L"c"}),
+            [this](const product_descriptor& product, std::stop_token) { ran.push_back(product.name); }};
         ASSERT_TRUE(posted.pump_until({ends().done}, 20s));
     }
     posted.pump_for(200ms);
@@ -107,7 +108,8 @@ TEST(worker_run, a_failing_step_is_logged_and_posted_once_and_ends_the_run)
         ASSERT_EQ(own.all().size(), 1u);
         EXPECT_EQ(own.all()[0].id, ends().failed);
         EXPECT_EQ(own.all()[0].text, each.text);
-        EXPECT_EQ(own_log.lines(), (std::vector<std::pair<int, std::wstring>>{{level_error, L"[tester] " + each.text}}));
+        EXPECT_EQ(own_log.lines(),
+                  (std::vector<std::pair<int, std::wstring>>{{level_error, L"[tester] " + each.text}}));
     }
 }
 
@@ -151,8 +153,9 @@ TEST(worker_run, a_stopped_run_posts_neither_completion_nor_failure)
         own.pump_for(300ms);
         EXPECT_EQ(steps, std::vector<std::wstring>{L"a"});
         EXPECT_TRUE(own.all().empty());
-        const auto expected = throws ? std::vector<std::pair<int, std::wstring>>{{level_info, L"[tester] stopped: http request aborted"}}
-                                     : std::vector<std::pair<int, std::wstring>>{};
+        const auto expected =
+            throws ? std::vector<std::pair<int, std::wstring>>{{level_info, L"[tester] stopped: http request aborted"}}
+                   : std::vector<std::pair<int, std::wstring>>{};
         EXPECT_EQ(own_log.lines(), expected);
     }
 }
@@ -204,7 +207,7 @@ TEST(retry_post, tries_until_the_post_goes_in_or_there_is_no_point)
         int failures; // before the post goes in; -1: never
         bool throws;  // a failure throws instead of returning false
         bool posted;
-        int tries;    // -1: several, until the limit
+        int tries; // -1: several, until the limit
     } cases[] = {
         {"goes in at once", posted.window(), {}, 0, false, true, 1},
         {"full for a few tries", posted.window(), {}, 3, false, true, 4},

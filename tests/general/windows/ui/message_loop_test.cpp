@@ -27,7 +27,7 @@ public:
         window_class.lpfnWndProc = &recording_window::procedure;
         window_class.hInstance = GetModuleHandleW(nullptr);
         window_class.lpszClassName = L"qel_test_recording_window";
-        RegisterClassW(&window_class);  // fails harmlessly when already registered
+        RegisterClassW(&window_class); // fails harmlessly when already registered
         hwnd = CreateWindowExW(0, window_class.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                window_class.hInstance, this);
     }
