@@ -294,11 +294,8 @@ void base_view::fit_radio(int control, const std::wstring& text)
     SIZE room = radio_text_room(radio);
     if (format == DT_WORDBREAK && !general::ui::text_fits(font, text, format, room)) {
         // Down into free space first, where the text wraps onto more lines.
-        const general::windows::selected_object selected{general::ui::measuring_dc(), font};
-        RECT measured{0, 0, room.cx, 0};
-        DrawTextW(general::ui::measuring_dc(), text.c_str(), static_cast<int>(text.size()), &measured,
-                  DT_WORDBREAK | DT_CALCRECT);
-        const int extra = std::min<int>(measured.bottom - room.cy, free_below(radio));
+        const int extra =
+            std::min<int>(general::ui::wrapped_height(font, text, format, room.cx) - room.cy, free_below(radio));
         if (extra > 0) {
             const RECT box = box_in_page(hwnd(), radio);
             SetWindowPos(radio, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra,
@@ -356,9 +353,7 @@ void base_view::show_archiver_only()
     HWND archiver_logo = GetDlgItem(hwnd(), archiver_logo_control);
     if (!archiver_logo)
         return;
-    RECT place{};
-    GetWindowRect(archiver_logo, &place);
-    MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+    const RECT place = box_in_page(hwnd(), archiver_logo);
     SetWindowPos(archiver_logo, nullptr, place.left + 170, place.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }

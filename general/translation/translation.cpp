@@ -98,7 +98,7 @@ std::uint16_t catalogue_id(const language_list_entry& entry)
             throw std::out_of_range("catalogue resource id");
         return static_cast<std::uint16_t>(id);
     }
-    return entry.code == L"pt" || entry.code == L"pt_BR" ? 211 : 210;
+    return entry.code == L"pt" || entry.code == L"pt_BR" ? brazilian_catalogue_resource : english_catalogue_resource;
 }
 
 // The table of the embedded list, and its codes in the list's order. The
@@ -107,7 +107,7 @@ std::pair<language_table, std::vector<std::wstring>> read_embedded_table()
 {
     language_table languages;
     std::vector<std::wstring> order;
-    for (auto& entry : read_language_list(embedded_text(209, L"LST"))) {
+    for (auto& entry : read_language_list(embedded_text(language_list_resource, L"LST"))) {
         const std::uint16_t id = catalogue_id(entry);
         if (!languages
                  .emplace(entry.code, language{std::move(entry.english_name), std::move(entry.native_name), {}, id, {}})
@@ -226,7 +226,7 @@ std::wstring embedded_choice() noexcept
 {
     try {
         std::vector<std::wstring> order;
-        for (auto& entry : read_language_list(embedded_text(209, L"LST")))
+        for (auto& entry : read_language_list(embedded_text(language_list_resource, L"LST")))
             order.push_back(std::move(entry.code));
         return best_language(order, user_locale_code());
     } catch (...) {

@@ -106,10 +106,17 @@ std::wstring translate(const std::wstring& context, const std::wstring& source,
 void set_language(const std::wstring& code);
 void swap_languages(language_table& languages);
 
-// Builds the language table from the embedded language list (resource "LST"
-// 209): each line's catalogue is the "TS" resource its fourth field names, or,
-// on a line without one, 211 for "pt" and "pt_BR" and 210 for every other
-// code. Replaces the manager's table with it and selects the language
+// The embedded resources the table is built from: the language list ("LST")
+// and the two catalogues ("TS") a line without an id of its own falls back to.
+// The resource script numbers them alike (resources/resource_ids.h).
+inline constexpr std::uint16_t language_list_resource = 209;
+inline constexpr std::uint16_t english_catalogue_resource = 210;
+inline constexpr std::uint16_t brazilian_catalogue_resource = 211;
+
+// Builds the language table from the embedded language list: each line's
+// catalogue is the "TS" resource its fourth field names, or, on a line without
+// one, the Brazilian catalogue for "pt" and "pt_BR" and the English one for
+// every other code. Replaces the manager's table with it and selects the language
 // best_language picks for the user's locale; only that catalogue is read. Any
 // failure abandons the rest of the set-up silently: one while reading the list
 // leaves the manager as it was, one while selecting (a missing resource,

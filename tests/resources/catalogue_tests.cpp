@@ -12,6 +12,7 @@
 
 #include "general/translation/catalogue_reader.h"
 #include "general/translation/language_list_reader.h"
+#include "general/translation/translation.h"
 #include "general/windows/text.h"
 #include "resources/resource_ids.h"
 #include "tests/resources/resource_test_support.h"
@@ -121,6 +122,10 @@ TEST(language_list_resource, names_every_catalogue_of_the_sources_under_the_ids_
     }
     EXPECT_EQ(id_of[L"en_GB"], std::to_wstring(IDR_TS_EN_GB));
     EXPECT_EQ(id_of[L"pt_BR"], std::to_wstring(IDR_TS_PT_BR));
+    // The translation manager names the same resources without the script's header.
+    static_assert(general::translation::language_list_resource == IDR_LANGUAGES);
+    static_assert(general::translation::english_catalogue_resource == IDR_TS_EN_GB);
+    static_assert(general::translation::brazilian_catalogue_resource == IDR_TS_PT_BR);
 }
 
 TEST(catalogue_resources, hold_every_text_the_installer_passes_with_its_placeholders)

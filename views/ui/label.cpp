@@ -47,18 +47,6 @@ void draw_text(HDC dc, const std::wstring& text, RECT client, UINT format)
     DrawTextW(dc, text.c_str(), length, &client, format);
 }
 
-int text_width(HFONT font, const std::wstring& text)
-{
-    const HDC dc = measuring_dc();
-    if (!dc)
-        return -1;
-    const general::windows::selected_object selected{dc, font};
-    SIZE extent{};
-    if (!GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent))
-        return -1;
-    return extent.cx;
-}
-
 void fill_with_page_background(HWND control, HDC dc, const RECT& area)
 {
     HWND parent = GetParent(control);
@@ -155,13 +143,7 @@ int label::wanted_height() const
     if (!hwnd() || !wanted_font_ || text_.empty() || !(format_ & DT_WORDBREAK))
         return 0;
     const general::windows::unique_font font{CreateFontIndirectW(&*wanted_font_)};
-    const HDC dc = measuring_dc();
-    if (!font || !dc)
-        return 0;
-    const general::windows::selected_object selected{dc, font.get()};
-    RECT measured{0, 0, room_.cx, 0};
-    DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &measured, (format_ & ~DT_VCENTER) | DT_CALCRECT);
-    return measured.bottom;
+    return font ? std::max(0, wrapped_height(font.get(), text_, format_, room_.cx)) : 0;
 }
 
 void label::set_room(SIZE room)

@@ -88,10 +88,6 @@ int centred_text_top(const RECT& client, int text_height) noexcept;
 // selected, centring wrapped texts vertically as labels and buttons do.
 void draw_text(HDC dc, const std::wstring& text, RECT client, UINT format);
 
-// The width of `text` in `font` at the screen's resolution; -1 when it can't be
-// measured.
-int text_width(HFONT font, const std::wstring& text);
-
 // Fills `area` of `dc` with the brush the page gives its static controls
 // (WM_CTLCOLORSTATIC), so a control that never erases shows the page behind it.
 void fill_with_page_background(HWND control, HDC dc, const RECT& area);

@@ -13,6 +13,40 @@ HDC measuring_dc()
     return dc.get();
 }
 
+int text_width(HFONT font, const std::wstring& text)
+{
+    const HDC dc = measuring_dc();
+    if (!dc)
+        return -1;
+    const general::windows::selected_object selected{dc, font};
+    SIZE extent{};
+    if (!GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent))
+        return -1;
+    return extent.cx;
+}
+
+namespace {
+
+// The box DrawText takes for `text` wrapped at `width`; false without a context.
+bool wrapped_box(HFONT font, const std::wstring& text, UINT format, int width, RECT& measured)
+{
+    const HDC dc = measuring_dc();
+    if (!dc)
+        return false;
+    const general::windows::selected_object selected{dc, font};
+    measured = {0, 0, width, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, (format & ~DT_VCENTER) | DT_CALCRECT);
+    return true;
+}
+
+} // namespace
+
+int wrapped_height(HFONT font, const std::wstring& text, UINT format, int width)
+{
+    RECT measured{};
+    return wrapped_box(font, text, format, width, measured) ? static_cast<int>(measured.bottom) : -1;
+}
+
 bool text_fits(HFONT font, const std::wstring& text, UINT format, SIZE room)
 {
     if (text.empty())
@@ -20,14 +54,12 @@ bool text_fits(HFONT font, const std::wstring& text, UINT format, SIZE room)
     const HDC dc = measuring_dc();
     if (!dc)
         return true; // nothing to measure with: leave the text as it is
-    const general::windows::selected_object selected{dc, font};
-    const int length = static_cast<int>(text.size());
     if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE)) {
-        SIZE extent{};
-        return GetTextExtentPoint32W(dc, text.c_str(), length, &extent) && extent.cx <= room.cx;
+        const int width = text_width(font, text);
+        return width >= 0 && width <= room.cx;
     }
-    RECT measured{0, 0, room.cx, 0};
-    DrawTextW(dc, text.c_str(), length, &measured, (format & ~DT_VCENTER) | DT_CALCRECT);
+    RECT measured{};
+    wrapped_box(font, text, format, room.cx, measured);
     return measured.bottom <= room.cy && measured.right <= room.cx;
 }
 

@@ -16,6 +16,14 @@ namespace general::ui {
 // start. Select a font into it for the measurement and out again.
 HDC measuring_dc();
 
+// The width of `text` in `font` on one line, at the screen's resolution; -1
+// when it can't be measured.
+int text_width(HFONT font, const std::wstring& text);
+
+// The height of `text` in `font` wrapped at `width` as DrawText wraps it with
+// the flags `format`; -1 when it can't be measured.
+int wrapped_height(HFONT font, const std::wstring& text, UINT format, int width);
+
 // Whether `text` in `font`, drawn with the DrawText flags `format`, fits `room`
 // (measured at the screen's resolution, which every control shares): a single
 // line by its width; wrapped lines by their height, and by the width of the
